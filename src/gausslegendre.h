@@ -1,0 +1,53 @@
+#ifndef FEM1D_GAUSSLEGENDRE_H
+#define FEM1D_GAUSSLEGENDRE_H
+
+#include <ostream>
+
+#include "tntarrays.h"
+
+// A Gauss-Legendre rule on the natural interval [-1, 1].
+//
+// Rules of 1 to 5 points come from a decimal table (every printed figure of
+// the toolkit depends on those exact decimals); rules of 6 points or more are
+// computed to full double precision. A count of 0 or below gives an empty rule.
+class GaussLegendre
+{
+public:
+    explicit GaussLegendre(int in_int_NumberOfPoint);
+    ~GaussLegendre();
+
+    // A member-wise copy would delete the arrays twice; nothing copies a rule.
+    GaussLegendre(const GaussLegendre&) = delete;
+    GaussLegendre& operator=(const GaussLegendre&) = delete;
+
+    void CreateWeightAndPoint();
+
+    int get_m_int_NumberOfIntegrationPoints() const;
+    void set_m_int_NumberOfIntegrationPoints(int in_int_NumberOfPoint);
+
+    // Unchecked: in_int_i must lie within 0 to n-1.
+    double get_m_vdb_ptrPoints(int in_int_i) const;
+    double get_m_vdb_ptrWeight(int in_int_i) const;
+
+    // Views sharing the rule's storage; a rebuild leaves them on the old values.
+    TNT::Array1D<double> get_m_vdb_Points() const;
+    TNT::Array1D<double> get_m_vdb_Weight() const;
+
+    // Integral of ptrFunction from in_db_a to in_db_b. The point mapped from
+    // xi = -1 is in_db_b, so the first call is at the point nearest in_db_b.
+    double Integrate(void* in_o_ptrObject, double (*ptrFunction)(void*, double),
+                     double in_db_a, double in_db_b) const;
+
+    // Sum over the points of w_t times ptrFunction(object, Type, i, j, k).
+    double Integrate(void* in_o_ptrObject, int Type, double i, double j, double k,
+                     double (*ptrFunction)(void*, int, double, double, double)) const;
+
+private:
+    TNT::Array1D<double>* m_vdb_ptrPoints;
+    TNT::Array1D<double>* m_vdb_ptrWeight;
+    int m_int_NumberOfIntegrationPoints;
+};
+
+std::ostream& operator<<(std::ostream& out_Affichage, const GaussLegendre& in_o_GaussLegendre);
+
+#endif

@@ -73,10 +73,7 @@ void GaussLegendre::CreateWeightAndPoint()
     }
 }
 
-int GaussLegendre::get_m_int_NumberOfIntegrationPoints() const
-{
-    return m_int_NumberOfIntegrationPoints;
-}
+int GaussLegendre::get_m_int_NumberOfIntegrationPoints() const { return m_int_NumberOfIntegrationPoints; }
 
 void GaussLegendre::set_m_int_NumberOfIntegrationPoints(int in_int_NumberOfPoint)
 {
@@ -98,14 +95,13 @@ TNT::Array1D<double> GaussLegendre::get_m_vdb_Points() const { return *m_vdb_ptr
 
 TNT::Array1D<double> GaussLegendre::get_m_vdb_Weight() const { return *m_vdb_ptrWeight; }
 
-double GaussLegendre::Integrate(void* in_o_ptrObject, double (*ptrFunction)(void*, double),
-                                double in_db_a, double in_db_b) const
+double GaussLegendre::Integrate(void* in_o_ptrObject, double (*ptrFunction)(void*, double), double in_db_a,
+                                double in_db_b) const
 {
     double l_db_Solution = 0.0;
     for (int t = 0; t < m_int_NumberOfIntegrationPoints; ++t)
     {
-        const double l_db_NormalCoordinate =
-            ((in_db_a - in_db_b) * (*m_vdb_ptrPoints)[t] + (in_db_a + in_db_b)) * 0.5;
+        const double l_db_NormalCoordinate = ((in_db_a - in_db_b) * (*m_vdb_ptrPoints)[t] + (in_db_a + in_db_b)) * 0.5;
         l_db_Solution = l_db_Solution + ptrFunction(in_o_ptrObject, l_db_NormalCoordinate) *
                                             ((in_db_b - in_db_a) * 0.5 * (*m_vdb_ptrWeight)[t]);
     }
@@ -124,8 +120,8 @@ double GaussLegendre::Integrate(void* in_o_ptrObject, int Type, double i, double
 std::ostream& operator<<(std::ostream& out_Affichage, const GaussLegendre& in_o_GaussLegendre)
 {
     out_Affichage << "--Gauss-Legendre--" << std::endl;
-    out_Affichage << "Number of integartion points :"
-                  << in_o_GaussLegendre.get_m_int_NumberOfIntegrationPoints() << std::endl;
+    out_Affichage << "Number of integartion points :" << in_o_GaussLegendre.get_m_int_NumberOfIntegrationPoints()
+                  << std::endl;
     out_Affichage << "Points of integration : ";
     WriteSeparatedList(out_Affichage, in_o_GaussLegendre.get_m_vdb_Points());
     out_Affichage << std::endl;

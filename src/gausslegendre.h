@@ -35,8 +35,7 @@ public:
 
     // Integral of ptrFunction from in_db_a to in_db_b. The point mapped from
     // xi = -1 is in_db_b, so the first call is at the point nearest in_db_b.
-    double Integrate(void* in_o_ptrObject, double (*ptrFunction)(void*, double),
-                     double in_db_a, double in_db_b) const;
+    double Integrate(void* in_o_ptrObject, double (*ptrFunction)(void*, double), double in_db_a, double in_db_b) const;
 
     // Sum over the points of w_t times ptrFunction(object, Type, i, j, k).
     double Integrate(void* in_o_ptrObject, int Type, double i, double j, double k,

@@ -20,7 +20,7 @@ LegendreAtAngle EvaluateLegendre(int in_int_n, long double in_ld_Theta)
 {
     const long double l_ld_x = std::cos(in_ld_Theta);
     const long double l_ld_Sin = std::sin(in_ld_Theta);
-    long double l_ld_Previous = 1.0L; // P_0
+    long double l_ld_Previous = 1.0L;  // P_0
     long double l_ld_Current = l_ld_x; // P_1
     for (int l_int_k = 2; l_int_k <= in_int_n; ++l_int_k)
     {
@@ -30,15 +30,13 @@ LegendreAtAngle EvaluateLegendre(int in_int_n, long double in_ld_Theta)
         l_ld_Current = l_ld_Next;
     }
     // (1 - x^2) P_n'(x) = n (P_{n-1} - x P_n) and d/dtheta = -sin(theta) d/dx.
-    const long double l_ld_Derivative =
-        in_int_n * (l_ld_x * l_ld_Current - l_ld_Previous) / l_ld_Sin;
+    const long double l_ld_Derivative = in_int_n * (l_ld_x * l_ld_Current - l_ld_Previous) / l_ld_Sin;
     return {l_ld_Current, l_ld_Derivative};
 }
 
 } // namespace
 
-void CalculLegendreRule(int in_int_n, TNT::Array1D<double>& out_vdb_Points,
-                        TNT::Array1D<double>& out_vdb_Weight)
+void CalculLegendreRule(int in_int_n, TNT::Array1D<double>& out_vdb_Points, TNT::Array1D<double>& out_vdb_Weight)
 {
     const long double l_ld_Pi = 3.141592653589793238462643383279502884L;
     const int l_int_Half = (in_int_n + 1) / 2;
@@ -48,8 +46,7 @@ void CalculLegendreRule(int in_int_n, TNT::Array1D<double>& out_vdb_Points,
         // within the basin of Newton's method.
         const long double l_ld_Guess = l_ld_Pi * (4 * l_int_k - 1) / (4 * in_int_n + 2);
         const long double l_ld_n = in_int_n;
-        long double l_ld_Theta =
-            std::acos((1 - (l_ld_n - 1) / (8 * l_ld_n * l_ld_n * l_ld_n)) * std::cos(l_ld_Guess));
+        long double l_ld_Theta = std::acos((1 - (l_ld_n - 1) / (8 * l_ld_n * l_ld_n * l_ld_n)) * std::cos(l_ld_Guess));
         LegendreAtAngle l_o_P = EvaluateLegendre(in_int_n, l_ld_Theta);
         long double l_ld_PreviousStep = HUGE_VALL;
         for (int l_int_Iteration = 0; l_int_Iteration < 100; ++l_int_Iteration)
@@ -68,8 +65,7 @@ void CalculLegendreRule(int in_int_n, TNT::Array1D<double>& out_vdb_Points,
         const bool l_b_Middle = (2 * l_int_k - 1 == in_int_n);
         const double l_db_x = l_b_Middle ? 0.0 : static_cast<double>(std::cos(l_ld_Theta));
         // w = 2 / ((1 - x^2) P_n'(x)^2) = 2 / (dP_n/dtheta)^2
-        const double l_db_w =
-            static_cast<double>(2.0L / (l_o_P.derivative * l_o_P.derivative));
+        const double l_db_w = static_cast<double>(2.0L / (l_o_P.derivative * l_o_P.derivative));
         // Mirrored pair; the positive side is written last so that the middle
         // point of an odd rule is +0.0.
         out_vdb_Points[l_int_k - 1] = -l_db_x;

@@ -6,7 +6,6 @@
 // Computes the n-point Gauss-Legendre rule (n >= 1) into the first n entries
 // of the two arrays: points in ascending order, exactly symmetric about 0,
 // each weight beside its point.
-void CalculLegendreRule(int in_int_n, TNT::Array1D<double>& out_vdb_Points,
-                        TNT::Array1D<double>& out_vdb_Weight);
+void CalculLegendreRule(int in_int_n, TNT::Array1D<double>& out_vdb_Points, TNT::Array1D<double>& out_vdb_Weight);
 
 #endif

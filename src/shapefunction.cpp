@@ -50,10 +50,6 @@ void ShapeFunction::CalculPsiLookupTable(TNT::Array1D<double> Position, double i
     }
 }
 
-TNT::Array2D<double>* ShapeFunction::get_m_mdb_Psi() { return m_mdb_ptrPsi; }
-TNT::Array2D<double>* ShapeFunction::get_m_mdb_dPsi() { return m_mdb_ptrdPsi; }
-TNT::Array2D<double>* ShapeFunction::get_m_mdb_d2Psi() { return m_mdb_ptrd2Psi; }
-
 void ShapeFunction::set_m_mdb_Psi(TNT::Array2D<double> value) { *m_mdb_ptrPsi = value; }
 void ShapeFunction::set_m_mdb_dPsi(TNT::Array2D<double> value) { *m_mdb_ptrdPsi = value; }
 void ShapeFunction::set_m_mdb_d2Psi(TNT::Array2D<double> value) { *m_mdb_ptrd2Psi = value; }

@@ -32,9 +32,9 @@ public:
     double& fd2Psi(const int& k, const int& PointNumber) { return (*m_mdb_ptrd2Psi)[k][PointNumber]; }
 
     // The held tables themselves, still owned by this object.
-    TNT::Array2D<double>* get_m_mdb_Psi();
-    TNT::Array2D<double>* get_m_mdb_dPsi();
-    TNT::Array2D<double>* get_m_mdb_d2Psi();
+    TNT::Array2D<double>* get_m_mdb_Psi() const { return m_mdb_ptrPsi; }
+    TNT::Array2D<double>* get_m_mdb_dPsi() const { return m_mdb_ptrdPsi; }
+    TNT::Array2D<double>* get_m_mdb_d2Psi() const { return m_mdb_ptrd2Psi; }
 
     // The held table then shares the storage (and dimensions) of value.
     void set_m_mdb_Psi(TNT::Array2D<double> value);

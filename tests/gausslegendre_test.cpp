@@ -16,6 +16,8 @@ struct TableRow
     std::vector<double> weights;
 };
 
+void PrintTo(const TableRow& row, std::ostream* os) { *os << row.n << " points"; }
+
 class GaussLegendreTableTest : public ::testing::TestWithParam<TableRow>
 {
 };
@@ -36,16 +38,14 @@ TEST_P(GaussLegendreTableTest, HoldsTheDecimalTableVerbatim)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, GaussLegendreTableTest,
-    ::testing::Values(
-        TableRow{1, {0.0}, {2.0}},
-        TableRow{2, {-0.5773502692, 0.5773502692}, {1.0, 1.0}},
-        TableRow{3, {-0.774596669, 0.0, 0.774596669}, {0.555555556, 0.888888889, 0.555555556}},
-        TableRow{4,
-                 {-0.861136312, -0.339981044, 0.339981044, 0.861136312},
-                 {0.347854845, 0.652145155, 0.652145155, 0.347854845}},
-        TableRow{5,
-                 {-0.906179846, -0.53846931, 0.0, 0.53846931, 0.906179846},
-                 {0.236926885, 0.47862867, 0.568888889, 0.47862867, 0.236926885}}));
+    ::testing::Values(TableRow{1, {0.0}, {2.0}}, TableRow{2, {-0.5773502692, 0.5773502692}, {1.0, 1.0}},
+                      TableRow{3, {-0.774596669, 0.0, 0.774596669}, {0.555555556, 0.888888889, 0.555555556}},
+                      TableRow{4,
+                               {-0.861136312, -0.339981044, 0.339981044, 0.861136312},
+                               {0.347854845, 0.652145155, 0.652145155, 0.347854845}},
+                      TableRow{5,
+                               {-0.906179846, -0.53846931, 0.0, 0.53846931, 0.906179846},
+                               {0.236926885, 0.47862867, 0.568888889, 0.47862867, 0.236926885}}));
 
 struct CallLog
 {
@@ -139,21 +139,18 @@ std::string Printed(const GaussLegendre& rule)
 
 TEST(GaussLegendreStream, PrintsFourLinesWithTheStreamSettings)
 {
-    EXPECT_EQ(Printed(GaussLegendre(2)),
-              "--Gauss-Legendre--\n"
-              "Number of integartion points :2\n"
-              "Points of integration : ( -0.57735, 0.57735 )\n"
-              "Weights : ( 1, 1 )\n");
-    EXPECT_EQ(Printed(GaussLegendre(1)),
-              "--Gauss-Legendre--\n"
-              "Number of integartion points :1\n"
-              "Points of integration : ( 0 )\n"
-              "Weights : ( 2 )\n");
-    EXPECT_EQ(Printed(GaussLegendre(0)),
-              "--Gauss-Legendre--\n"
-              "Number of integartion points :0\n"
-              "Points of integration : (  )\n"
-              "Weights : (  )\n");
+    EXPECT_EQ(Printed(GaussLegendre(2)), "--Gauss-Legendre--\n"
+                                         "Number of integartion points :2\n"
+                                         "Points of integration : ( -0.57735, 0.57735 )\n"
+                                         "Weights : ( 1, 1 )\n");
+    EXPECT_EQ(Printed(GaussLegendre(1)), "--Gauss-Legendre--\n"
+                                         "Number of integartion points :1\n"
+                                         "Points of integration : ( 0 )\n"
+                                         "Weights : ( 2 )\n");
+    EXPECT_EQ(Printed(GaussLegendre(0)), "--Gauss-Legendre--\n"
+                                         "Number of integartion points :0\n"
+                                         "Points of integration : (  )\n"
+                                         "Weights : (  )\n");
 
     std::ostringstream precise;
     precise.precision(10);

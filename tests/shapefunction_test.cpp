@@ -29,6 +29,8 @@ struct LagrangeCase
     double length;
 };
 
+void PrintTo(const LagrangeCase& c, std::ostream* os) { *os << "order " << c.order << ", length " << c.length; }
+
 class LagrangeTableTest : public ::testing::TestWithParam<LagrangeCase>
 {
 };

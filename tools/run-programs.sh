@@ -5,4 +5,5 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages "${BUILD_PACKAGES[@]}"
 build_project -DFEM1D_BUILD_TESTS=OFF
 
+"$BUILD_DIR/bin/elementtest"
 "$BUILD_DIR/bin/interpolationtest"

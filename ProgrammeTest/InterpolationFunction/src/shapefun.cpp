@@ -29,11 +29,19 @@ int main()
 
     // The captions are ISO-8859-1 bytes: \xE8 is e grave, \xE9 e acute.
     PrintSection("Fonction d'interpolation de Lagrange.", ptrShapeL->get_m_mdb_Psi());
-    PrintSection("Premi\xE8re d\xE9riv\xE9" "e des fonctions d'interpolation de Lagrange.", ptrShapeL->get_m_mdb_dPsi());
-    PrintSection("Seconde d\xE9riv\xE9" "e des fonctions d'interpolation de Lagrange.", ptrShapeL->get_m_mdb_d2Psi());
+    PrintSection("Premi\xE8re d\xE9riv\xE9"
+                 "e des fonctions d'interpolation de Lagrange.",
+                 ptrShapeL->get_m_mdb_dPsi());
+    PrintSection("Seconde d\xE9riv\xE9"
+                 "e des fonctions d'interpolation de Lagrange.",
+                 ptrShapeL->get_m_mdb_d2Psi());
     PrintSection("Fonction d'interpolation d'Hermite.", ptrShapeH->get_m_mdb_Psi());
-    PrintSection("Premi\xE8re d\xE9riv\xE9" "e des fonctions d'interpolation d'Hermite.", ptrShapeH->get_m_mdb_dPsi());
-    PrintSection("Seconde d\xE9riv\xE9" "e des fonctions d'interpolation d'Hermite.", ptrShapeH->get_m_mdb_d2Psi());
+    PrintSection("Premi\xE8re d\xE9riv\xE9"
+                 "e des fonctions d'interpolation d'Hermite.",
+                 ptrShapeH->get_m_mdb_dPsi());
+    PrintSection("Seconde d\xE9riv\xE9"
+                 "e des fonctions d'interpolation d'Hermite.",
+                 ptrShapeH->get_m_mdb_d2Psi());
 
     delete ptrShapeL;
     delete ptrShapeH;

@@ -3,7 +3,14 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}"
-build_project -DFEM1D_BUILD_TESTS=OFF
+# A first build leaves the test suite out (it needs GoogleTest); a build
+# directory configured already keeps its settings.
+if [ -f "$BUILD_DIR/CMakeCache.txt" ]; then
+    build_project
+else
+    build_project -DFEM1D_BUILD_TESTS=OFF
+fi
 
 "$BUILD_DIR/bin/elementtest"
 "$BUILD_DIR/bin/interpolationtest"
+(cd "$ROOT_DIR/ProgrammeTest/Parsor" && "$BUILD_DIR/bin/parsortest")

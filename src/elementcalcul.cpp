@@ -2,9 +2,10 @@
 //
 // Every entry is J * sum over t of (integrand at point t) * w(t), the sum
 // running in increasing t. The rule, the tables' columns and the solution
-// arrays all have the G >= 2 points of the element's fixed rule. The integrands receive references straight into
-// the tables (K, dK) or into copies made for the call (M, F), so the loops
-// take row pointers once and cost little more than the integrand call.
+// arrays all have the G >= 2 points of the element's fixed rule. The
+// integrands receive references straight into the tables (K, dK) or into
+// copies made for the call (M, F); the loops take row pointers once, so an
+// entry costs little more than its integrand calls.
 #include <algorithm>
 
 #include "element.h"
@@ -32,6 +33,28 @@ FunctionRows RowsOf(const ShapeFunction& in_o_Shape, int in_int_k)
             (*in_o_Shape.get_m_mdb_d2Psi())[in_int_k]};
 }
 
+// Entry (i, j) of in_mdb_Result = J * sum over t of in_Integrand(row i, row j, t) * w(t).
+template <class Integrand>
+void FillMatrix(TNT::Array2D<double>& io_mdb_Result, int N, int G, const double* w, double J,
+                const ShapeFunction& in_o_Shape, Integrand in_Integrand)
+{
+    for (int i = 0; i < N; ++i)
+    {
+        const FunctionRows fi = RowsOf(in_o_Shape, i);
+        for (int j = 0; j < N; ++j)
+        {
+            const FunctionRows fj = RowsOf(in_o_Shape, j);
+            double s = 0.0;
+            for (int t = 0; t < G; ++t)
+            {
+                const double l_db_Term = in_Integrand(fi, fj, t) * w[t];
+                s = s + l_db_Term;
+            }
+            io_mdb_Result[i][j] = s * J;
+        }
+    }
+}
+
 } // namespace
 
 // set_m_int_NumberOfNode and the array setters can leave N out of step with
@@ -52,28 +75,16 @@ void Element::CalculLocalMatrixK()
 {
     if (m_o_ptrK == nullptr)
         return;
-    const int N = LoopNodes(m_mdb_ptrK);
     const int G = m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
-    const double* w = &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0];
     double* u = &(*m_vdb_ptrSolution)[0];
     double* du = &(*m_vdb_ptrdSolution)[0];
-    for (int i = 0; i < N; ++i)
-    {
-        const FunctionRows fi = RowsOf(*m_o_ptrShapeFunction, i);
-        for (int j = 0; j < N; ++j)
-        {
-            const FunctionRows fj = RowsOf(*m_o_ptrShapeFunction, j);
-            double s = 0.0;
-            for (int t = 0; t < G; ++t)
-            {
-                const double l_db_Term = m_o_ptrK(m_o_ptrObjectWithKAndM, m_int_DataNumber, u[t], du[t], fi.psi[t],
-                                                  fi.dpsi[t], fi.d2psi[t], fj.psi[t], fj.dpsi[t], fj.d2psi[t]) *
-                                         w[t];
-                s = s + l_db_Term;
-            }
-            (*m_mdb_ptrK)[i][j] = s * m_db_Jacobian;
-        }
-    }
+    FillMatrix(*m_mdb_ptrK, LoopNodes(m_mdb_ptrK), G, &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0], m_db_Jacobian,
+               *m_o_ptrShapeFunction,
+               [&](const FunctionRows& fi, const FunctionRows& fj, int t)
+               {
+                   return m_o_ptrK(m_o_ptrObjectWithKAndM, m_int_DataNumber, u[t], du[t], fi.psi[t], fi.dpsi[t],
+                                   fi.d2psi[t], fj.psi[t], fj.dpsi[t], fj.d2psi[t]);
+               });
 }
 
 void Element::CalculLocalMatrixdK()
@@ -116,31 +127,18 @@ void Element::CalculLocalMatrixM()
 {
     if (m_o_ptrM == nullptr)
         return;
-    const int N = LoopNodes(m_mdb_ptrM);
     const int G = m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
-    const double* w = &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0];
     double* u = &(*m_vdb_ptrSolution)[0];
-    for (int i = 0; i < N; ++i)
-    {
-        const FunctionRows fi = RowsOf(*m_o_ptrShapeFunction, i);
-        for (int j = 0; j < N; ++j)
-        {
-            const FunctionRows fj = RowsOf(*m_o_ptrShapeFunction, j);
-            double s = 0.0;
-            for (int t = 0; t < G; ++t)
-            {
-                // The M integrand gets copies: a write through its arguments
-                // cannot reach the tables.
-                double l_db_Psii = fi.psi[t], l_db_dPsii = fi.dpsi[t], l_db_d2Psii = fi.d2psi[t];
-                double l_db_Psij = fj.psi[t], l_db_dPsij = fj.dpsi[t], l_db_d2Psij = fj.d2psi[t];
-                const double l_db_Term = m_o_ptrM(m_o_ptrObjectWithKAndM, m_int_DataNumber, u[t], l_db_Psii, l_db_dPsii,
-                                                  l_db_d2Psii, l_db_Psij, l_db_dPsij, l_db_d2Psij) *
-                                         w[t];
-                s = s + l_db_Term;
-            }
-            (*m_mdb_ptrM)[i][j] = s * m_db_Jacobian;
-        }
-    }
+    FillMatrix(*m_mdb_ptrM, LoopNodes(m_mdb_ptrM), G, &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0], m_db_Jacobian,
+               *m_o_ptrShapeFunction,
+               [&](const FunctionRows& fi, const FunctionRows& fj, int t)
+               {
+                   // Copies: a write through the arguments cannot reach the tables.
+                   double l_db_Psii = fi.psi[t], l_db_dPsii = fi.dpsi[t], l_db_d2Psii = fi.d2psi[t];
+                   double l_db_Psij = fj.psi[t], l_db_dPsij = fj.dpsi[t], l_db_d2Psij = fj.d2psi[t];
+                   return m_o_ptrM(m_o_ptrObjectWithKAndM, m_int_DataNumber, u[t], l_db_Psii, l_db_dPsii, l_db_d2Psii,
+                                   l_db_Psij, l_db_dPsij, l_db_d2Psij);
+               });
 }
 
 void Element::CalculLocalMatrix()

@@ -58,5 +58,6 @@ BUILD_DIR="$ROOT_DIR/build"
 quietly cmake --install "$BUILD_DIR" --prefix "$WORK_DIR/prefix"
 quietly cmake -S "$ROOT_DIR/examples/consumer" -B "$WORK_DIR/consumer" -DCMAKE_PREFIX_PATH="$WORK_DIR/prefix"
 quietly cmake --build "$WORK_DIR/consumer"
-"$WORK_DIR/consumer/beam" | head -n 2
+beam_output="$("$WORK_DIR/consumer/beam")"
+head -n 2 <<<"$beam_output"
 echo "consumer: built against the installed package and ran"

@@ -45,7 +45,6 @@ private:
         bool l_b_Paranthese = false;      // carried from line to line
     };
 
-    // io_s_Buffer is scratch space kept from line to line.
     // The characters with a meaning of their own outside a long comment.
     struct SpecialCharacters
     {
@@ -62,6 +61,7 @@ private:
         return l_o_Table.m_b_Special[static_cast<unsigned char>(in_c_Char)];
     }
 
+    // io_s_Buffer is scratch space kept from line to line.
     static void TranslateLine(const std::string& l_s_Text, State& io_o_State, std::string& io_s_Buffer,
                               std::string& out_s_Result);
 };

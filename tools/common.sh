@@ -1,4 +1,4 @@
-# Shared by the run scripts: installs missing Debian packages and builds.
+# Shared by the run scripts: installs missing Debian packages, builds, runs the programs.
 set -euo pipefail
 
 ROOT_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -44,4 +44,15 @@ TEST_PACKAGES=(libgtest-dev)
 build_project() {
     quietly cmake -S "$ROOT_DIR" -B "$BUILD_DIR" "$@"
     quietly cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
+
+# Runs the three programs from the given bin directory, each command prefixed
+# with the remaining arguments (e.g. valgrind). parsortest reads its command
+# file relative to ProgrammeTest/Parsor.
+run_programs() {
+    local bin="$1"
+    shift
+    "$@" "$bin/elementtest"
+    "$@" "$bin/interpolationtest"
+    (cd "$ROOT_DIR/ProgrammeTest/Parsor" && "$@" "$bin/parsortest")
 }

@@ -11,6 +11,4 @@ else
     build_project -DFEM1D_BUILD_TESTS=OFF
 fi
 
-"$BUILD_DIR/bin/elementtest"
-"$BUILD_DIR/bin/interpolationtest"
-(cd "$ROOT_DIR/ProgrammeTest/Parsor" && "$BUILD_DIR/bin/parsortest")
+run_programs "$BUILD_DIR/bin"

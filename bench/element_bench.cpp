@@ -99,8 +99,8 @@ void BM_FlatLoopsKMF(benchmark::State& state)
             {
                 double s = 0.0;
                 for (int t = 0; t < G; ++t)
-                    s += kFunction(objectPointer, type, u[t], du[t], psi[i * G + t], dpsi[i * G + t],
-                                   d2psi[i * G + t], psi[j * G + t], dpsi[j * G + t], d2psi[j * G + t]) *
+                    s += kFunction(objectPointer, type, u[t], du[t], psi[i * G + t], dpsi[i * G + t], d2psi[i * G + t],
+                                   psi[j * G + t], dpsi[j * G + t], d2psi[j * G + t]) *
                          w[t];
                 K[i * N + j] = s * J;
             }

@@ -17,7 +17,8 @@ namespace
 // parameter lists, headers, comments and blank lines.
 const std::string& CommandFile()
 {
-    static const std::string path = [] {
+    static const std::string path = []
+    {
         const std::string name = "/tmp/fem1d_parsor_bench.fem";
         std::ofstream file(name, std::ios::binary);
         file << "/* Generated mesh\n   for the reader benchmark */\n#Nom du probleme: Poutre continue\n";

@@ -45,18 +45,12 @@ private:
 // Without set_Object the element hands the integrands a null object.
 double Draw(void* s) { return s != nullptr ? static_cast<Source*>(s)->Finite() : 0.5; }
 
-double K(void* s, int&, double&, double&, double&, double&, double&, double&, double&, double&)
-{
-    return Draw(s);
-}
+double K(void* s, int&, double&, double&, double&, double&, double&, double&, double&, double&) { return Draw(s); }
 double dK(void* s, int&, double&, double&, double&, double&, double&, double&, double&, double&, double&, double&)
 {
     return Draw(s);
 }
-double M(void* s, int&, double&, double&, double&, double&, double&, double&, double&)
-{
-    return Draw(s);
-}
+double M(void* s, int&, double&, double&, double&, double&, double&, double&, double&) { return Draw(s); }
 double F(void* s, int&, double&, double&, double&) { return Draw(s); }
 
 Element MakeElement(Source& in_o_Source)

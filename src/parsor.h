@@ -157,9 +157,7 @@ void Parsor<T>::TranslateLine(const std::string& l_s_Text, State& io_o_State, st
             *l_c_Out++ = '\n';
             io_o_State.l_b_Paranthese = true;
             break;
-        case ')':
-            io_o_State.l_b_Paranthese = false;
-            break;
+        case ')': io_o_State.l_b_Paranthese = false; break;
         case ' ':
             if (l_b_header && !io_o_State.l_b_Paranthese)
                 *l_c_Out++ = '_';
@@ -174,12 +172,8 @@ void Parsor<T>::TranslateLine(const std::string& l_s_Text, State& io_o_State, st
             }
             l_b_header = false;
             break;
-        case ',':
-            *l_c_Out++ = '\n';
-            break;
-        case '#':
-            l_b_header = true;
-            break;
+        case ',': *l_c_Out++ = '\n'; break;
+        case '#': l_b_header = true; break;
         }
         ++i;
     }
@@ -191,15 +185,9 @@ void Parsor<T>::TranslateLine(const std::string& l_s_Text, State& io_o_State, st
     }
 }
 
-template <class T> void Parsor<T>::DisplayMatrix(TNT::Array2D<T>* in_mdb_ptrMatrix)
-{
-    std::cout << *in_mdb_ptrMatrix;
-}
+template <class T> void Parsor<T>::DisplayMatrix(TNT::Array2D<T>* in_mdb_ptrMatrix) { std::cout << *in_mdb_ptrMatrix; }
 
-template <class T> void Parsor<T>::DisplayVector(TNT::Array1D<T>* in_vdb_ptrVector)
-{
-    std::cout << *in_vdb_ptrVector;
-}
+template <class T> void Parsor<T>::DisplayVector(TNT::Array1D<T>* in_vdb_ptrVector) { std::cout << *in_vdb_ptrVector; }
 
 template <class T> void Parsor<T>::SaveVector(TNT::Array1D<T>* in_vdb_ptrVector, std::ostream& out_Stream)
 {

@@ -32,10 +32,7 @@ class TranslationTest : public ::testing::TestWithParam<TranslationCase>
 {
 };
 
-TEST_P(TranslationTest, TranslatesByTheFormatRules)
-{
-    EXPECT_EQ(Translate(GetParam().input), GetParam().expected);
-}
+TEST_P(TranslationTest, TranslatesByTheFormatRules) { EXPECT_EQ(Translate(GetParam().input), GetParam().expected); }
 
 const std::string kLine999 = std::string(998, 'x') + "y";
 const std::string kLine5000 = std::string(2500, 'a') + "(" + std::string(2499, 'b');
@@ -52,16 +49,13 @@ INSTANTIATE_TEST_SUITE_P(
         TranslationCase{"SpacesJoinWords", "abc def\n", "abcdef\n"},
         TranslationCase{"CommaOutsideParentheses", "A,B C\n", "A\nBC\n"},
         TranslationCase{"TabAndCarriageReturnCopied", "a\tb\nc\r\n", "a\tb\nc\r\n"},
-        TranslationCase{"LineComment", "a // b\n", "a\n"},
-        TranslationCase{"CommentOnlyLine", "// comment only\n", ""},
-        TranslationCase{"InlineLongComment", "a /* b */ c\n", "ac\n"},
-        TranslationCase{"SharedStar", "/*/ a\n", "a\n"},
+        TranslationCase{"LineComment", "a // b\n", "a\n"}, TranslationCase{"CommentOnlyLine", "// comment only\n", ""},
+        TranslationCase{"InlineLongComment", "a /* b */ c\n", "ac\n"}, TranslationCase{"SharedStar", "/*/ a\n", "a\n"},
         TranslationCase{"LongCommentAcrossLines", "x /* y\nz */ w\n", "w\n"},
         TranslationCase{"StarAndSlashOnDifferentLines", "/* a *\n/ b\n*/ c\n", "c\n"},
         TranslationCase{"OpenAtEndOfLineDropsTheLine", "a/*b*/c /* d\n", ""},
         TranslationCase{"SlashDroppedOutsideParentheses", "a/b\n(a/b)\n", "ab\n\na/b\n"},
-        TranslationCase{"SlashAtEndOfLine", "a/\n", "a\n"},
-        TranslationCase{"ClosingWithoutOpening", "a*/b\n", "a*b\n"},
+        TranslationCase{"SlashAtEndOfLine", "a/\n", "a\n"}, TranslationCase{"ClosingWithoutOpening", "a*/b\n", "a*b\n"},
         TranslationCase{"StrayClosingParenthesis", ")x\n", "x\n"},
         TranslationCase{"ParenthesesDoNotNest", "((a))b\n", "\n\nab\n"},
         TranslationCase{"ParenthesisCarriedAcrossLines", "x(y\np q\n#r s: t)u v\n", "x\ny\npq\nrs\n-1\ntuv\n"},
@@ -69,8 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         TranslationCase{"ColonOutsideHeaderDropped", "a:b\n", "ab\n"},
         TranslationCase{"LongCommentSwallowsTheRest", "keep\nlost /* never\nclosed\n(1, 2)\n", "keep\n"},
         TranslationCase{"EmptyAndBlankLines", "\n\n   \na\n\n  b\n", "a\nb\n"},
-        TranslationCase{"NoFinalLineFeed", "a\nb (1)", "a\nb\n1\n"},
-        TranslationCase{"EmptyInput", "", ""},
+        TranslationCase{"NoFinalLineFeed", "a\nb (1)", "a\nb\n1\n"}, TranslationCase{"EmptyInput", "", ""},
         TranslationCase{"Latin1BytesCopied", "r\xE9sultat \xE8re\n", "r\xE9sultat\xE8re\n"},
         TranslationCase{"NulCopied", std::string("a\0b\nc\n", 6), std::string("a\0b\nc\n", 6)},
         TranslationCase{"Line999", kLine999 + "\nnext\n", kLine999 + "\nnext\n"},

@@ -39,7 +39,7 @@ void CopyEntries(TNT::Array2D<double>*& io_ptrTarget, const TNT::Array2D<double>
 } // namespace
 
 Element::Element(int in_int_TypeElement, int in_int_NumberOfNode, int in_int_ElementNumber, double in_db_Length,
-                 int in_int_DataNumber)
+                 int in_int_DataNumber, RuleDigits in_e_RuleDigits)
     : m_int_ElementNumber(in_int_ElementNumber), m_int_NumberOfNode(4), m_int_DataNumber(in_int_DataNumber),
       m_int_TypeElement(in_int_TypeElement), m_db_Length(in_db_Length), m_db_Jacobian(in_db_Length * 0.5),
       m_vdb_ptrSolution(nullptr), m_vdb_ptrdSolution(nullptr), m_vdb_ptrNode(nullptr), m_mdb_ptrK(nullptr),
@@ -48,12 +48,13 @@ Element::Element(int in_int_TypeElement, int in_int_NumberOfNode, int in_int_Ele
       // operations that need them call nothing.
       m_o_ptrObjectWithKAndM(nullptr), m_o_ptrK(nullptr), m_o_ptrdK(nullptr), m_o_ptrM(nullptr), m_o_ptrF(nullptr),
       m_o_ptrShapeFunction(nullptr), m_b_SetObject(false), m_b_SetFunctionCalculK(false),
-      m_b_SetFunctionCalculdK(false), m_b_SetFunctionCalculM(false), m_b_SetFunctionCalculF(false)
+      m_b_SetFunctionCalculdK(false), m_b_SetFunctionCalculM(false), m_b_SetFunctionCalculF(false),
+      m_e_RuleDigits(in_e_RuleDigits), m_db_Origin(0.0), m_o_ptrIntegrationPoint(nullptr)
 {
     if (m_int_TypeElement != 0)
     {
         m_int_NumberOfNode = 4;
-        m_o_ptrGaussLegendre = new GaussLegendre(5);
+        m_o_ptrGaussLegendre = new GaussLegendre(5, m_e_RuleDigits);
     }
     else
     {
@@ -65,7 +66,7 @@ Element::Element(int in_int_TypeElement, int in_int_NumberOfNode, int in_int_Ele
                       << std::endl;
             m_int_NumberOfNode = 2;
         }
-        m_o_ptrGaussLegendre = new GaussLegendre(m_int_NumberOfNode);
+        m_o_ptrGaussLegendre = new GaussLegendre(m_int_NumberOfNode, m_e_RuleDigits);
     }
     assert(m_o_ptrGaussLegendre != 0);
     m_o_ptrShapeFunction = NewShapeFunction();
@@ -100,12 +101,14 @@ Element::Element(const Element& droite)
       m_mdb_ptrdK(new TNT::Array2D<double>(droite.m_mdb_ptrdK->copy())),
       m_mdb_ptrM(new TNT::Array2D<double>(droite.m_mdb_ptrM->copy())),
       m_mdb_ptrF(new TNT::Array1D<double>(droite.m_mdb_ptrF->copy())),
-      m_o_ptrGaussLegendre(new GaussLegendre(droite.m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints())),
+      m_o_ptrGaussLegendre(new GaussLegendre(droite.m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints(),
+                                             droite.m_e_RuleDigits)),
       m_o_ptrObjectWithKAndM(droite.m_o_ptrObjectWithKAndM), m_o_ptrK(droite.m_o_ptrK), m_o_ptrdK(droite.m_o_ptrdK),
       m_o_ptrM(droite.m_o_ptrM), m_o_ptrF(droite.m_o_ptrF), m_o_ptrShapeFunction(NewShapeFunction()),
       m_b_SetObject(droite.m_b_SetObject), m_b_SetFunctionCalculK(droite.m_b_SetFunctionCalculK),
       m_b_SetFunctionCalculdK(droite.m_b_SetFunctionCalculdK), m_b_SetFunctionCalculM(droite.m_b_SetFunctionCalculM),
-      m_b_SetFunctionCalculF(droite.m_b_SetFunctionCalculF)
+      m_b_SetFunctionCalculF(droite.m_b_SetFunctionCalculF), m_e_RuleDigits(droite.m_e_RuleDigits),
+      m_db_Origin(droite.m_db_Origin), m_o_ptrIntegrationPoint(droite.m_o_ptrIntegrationPoint)
 {
 }
 
@@ -127,11 +130,15 @@ const Element& Element::operator=(const Element& droite)
     CopyEntries(m_vdb_ptrdSolution, *droite.m_vdb_ptrdSolution);
 
     const int l_int_Points = droite.m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
-    if (m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints() != l_int_Points)
+    if (m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints() != l_int_Points ||
+        m_e_RuleDigits != droite.m_e_RuleDigits)
     {
         delete m_o_ptrGaussLegendre;
-        m_o_ptrGaussLegendre = new GaussLegendre(l_int_Points);
+        m_o_ptrGaussLegendre = new GaussLegendre(l_int_Points, droite.m_e_RuleDigits);
     }
+    m_e_RuleDigits = droite.m_e_RuleDigits;
+    m_db_Origin = droite.m_db_Origin;
+    m_o_ptrIntegrationPoint = droite.m_o_ptrIntegrationPoint;
 
     m_int_DataNumber = droite.m_int_DataNumber;
     m_int_ElementNumber = droite.m_int_ElementNumber;
@@ -217,6 +224,10 @@ void Element::set_m_db_Length(double value)
     m_o_ptrShapeFunction->CalculPsiLookupTable(m_o_ptrGaussLegendre->get_m_vdb_Points(), value);
 }
 
+double Element::get_m_db_Origin() const { return m_db_Origin; }
+void Element::set_m_db_Origin(double value) { m_db_Origin = value; }
+RuleDigits Element::get_m_e_RuleDigits() const { return m_e_RuleDigits; }
+
 TNT::Array2D<double> Element::get_m_mdb_K() { return *m_mdb_ptrK; }
 double& Element::get_m_mdb_K(int i, int j) { return (*m_mdb_ptrK)[i][j]; }
 void Element::set_m_mdb_K(TNT::Array2D<double> value) { *m_mdb_ptrK = value; }
@@ -259,3 +270,5 @@ void Element::set_FunctionCalculF(FunctionCalculF in_ptrFunction)
     m_b_SetFunctionCalculF = true;
     m_o_ptrF = in_ptrFunction;
 }
+
+void Element::set_IntegrationPoint(IntegrationPoint* in_o_ptrPoint) { m_o_ptrIntegrationPoint = in_o_ptrPoint; }

@@ -19,6 +19,17 @@ typedef double (*FunctionCalculM)(void*, int&, double&, double&, double&, double
 // F:  object, Type, Solution, Psii, dPsii
 typedef double (*FunctionCalculF)(void*, int&, double&, double&, double&);
 
+// Where an integrand is being evaluated, in the physical coordinate: the
+// current integration point and the two ends of the element. An element
+// given one with set_IntegrationPoint writes it before every integrand call,
+// so that data may depend on x without any change to the integrand types.
+struct IntegrationPoint
+{
+    double m_db_x;
+    double m_db_Start;
+    double m_db_End;
+};
+
 // One element of a 1D mesh. Type 0 is Lagrange interpolation with 2 to 4
 // nodes and as many Gauss points; any other type is cubic Hermite
 // interpolation with 4 degrees of freedom and 5 Gauss points. The element owns
@@ -42,6 +53,10 @@ public:
     double get_m_db_Length() const;
     // Stores the length and refills the interpolation tables for it.
     void set_m_db_Length(double value);
+    // The physical coordinate of the element's start (natural coordinate -1); 0 by default.
+    double get_m_db_Origin() const;
+    void set_m_db_Origin(double value);
+    RuleDigits get_m_e_RuleDigits() const;
     TNT::Array2D<double> get_m_mdb_K();
     double& get_m_mdb_K(int i, int j);
     void set_m_mdb_K(TNT::Array2D<double> value);
@@ -55,8 +70,10 @@ public:
     double get_m_mdb_F(int i) const;
     void set_m_mdb_F(TNT::Array1D<double> value);
 
+    // in_e_RuleDigits chooses the rule's digits (GaussLegendre); the tabled
+    // rule is the default.
     Element(int in_int_TypeElement, int in_int_NumberOfNode, int in_int_ElementNumber, double in_db_Length,
-            int in_int_DataNumber);
+            int in_int_DataNumber, RuleDigits in_e_RuleDigits = RuleDigits::Tabled);
     // A deep copy: own rule, interpolation object and arrays, equal entries.
     Element(const Element& droite);
     // Makes this element equal to droite, in its own storage.
@@ -78,6 +95,9 @@ public:
     void set_FunctionCalculdK(FunctionCalculdK in_ptrFunction);
     void set_FunctionCalculM(FunctionCalculM in_ptrFunction);
     void set_FunctionCalculF(FunctionCalculF in_ptrFunction);
+    // Where the element writes the place of each integrand call (null: nowhere).
+    // The point belongs to the caller.
+    void set_IntegrationPoint(IntegrationPoint* in_o_ptrPoint);
 
     // The report, on standard output. The layout leaves standard output in
     // the report format (left, showpoint, precision 3) for the rest of the run.
@@ -114,6 +134,9 @@ private:
     bool m_b_SetFunctionCalculdK;
     bool m_b_SetFunctionCalculM;
     bool m_b_SetFunctionCalculF;
+    RuleDigits m_e_RuleDigits;
+    double m_db_Origin;
+    IntegrationPoint* m_o_ptrIntegrationPoint;
 
     void DisplayFormatMatrix(TNT::Array2D<double>* in_mdb_ptrMatrix);
     void DisplayFormatVector(TNT::Array1D<double>* in_mdb_ptrVector);
@@ -123,6 +146,8 @@ private:
     // Node counts the quadrature loops can use without leaving any array they read or write.
     int LoopNodes(const TNT::Array2D<double>* in_mdb_ptrResult) const;
     int LoopNodes(const TNT::Array1D<double>* in_mdb_ptrResult) const;
+    // Writes the element's ends into the caller's point, if any, and returns it.
+    IntegrationPoint* BeginPlaces() const;
 };
 
 #endif

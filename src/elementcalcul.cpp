@@ -5,7 +5,9 @@
 // arrays all have the G >= 2 points of the element's fixed rule. The
 // integrands receive references straight into the tables (K, dK) or into
 // copies made for the call (M, F); the loops take row pointers once, so an
-// entry costs little more than its integrand calls.
+// entry costs little more than its integrand calls. An element given an
+// IntegrationPoint writes the physical place of point t into it before each
+// call at t.
 #include <algorithm>
 
 #include "element.h"
@@ -55,7 +57,32 @@ void FillMatrix(TNT::Array2D<double>& io_mdb_Result, int N, int G, const double*
     }
 }
 
+// The physical coordinates of the rule's points on one element.
+struct Places
+{
+    IntegrationPoint* point; // null: nothing to write
+    const double* xi;
+    double origin;
+    double jacobian;
+
+    void At(int t) const
+    {
+        if (point != nullptr)
+            point->m_db_x = origin + jacobian * (1.0 + xi[t]);
+    }
+};
+
 } // namespace
+
+IntegrationPoint* Element::BeginPlaces() const
+{
+    if (m_o_ptrIntegrationPoint != nullptr)
+    {
+        m_o_ptrIntegrationPoint->m_db_Start = m_db_Origin;
+        m_o_ptrIntegrationPoint->m_db_End = m_db_Origin + m_db_Length;
+    }
+    return m_o_ptrIntegrationPoint;
+}
 
 // set_m_int_NumberOfNode and the array setters can leave N out of step with
 // the arrays; the loops then stop at the smallest size rather than write
@@ -78,10 +105,12 @@ void Element::CalculLocalMatrixK()
     const int G = m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
     double* u = &(*m_vdb_ptrSolution)[0];
     double* du = &(*m_vdb_ptrdSolution)[0];
+    const Places l_o_Places{BeginPlaces(), &m_o_ptrGaussLegendre->get_m_vdb_Points()[0], m_db_Origin, m_db_Jacobian};
     FillMatrix(*m_mdb_ptrK, LoopNodes(m_mdb_ptrK), G, &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0], m_db_Jacobian,
                *m_o_ptrShapeFunction,
                [&](const FunctionRows& fi, const FunctionRows& fj, int t)
                {
+                   l_o_Places.At(t);
                    return m_o_ptrK(m_o_ptrObjectWithKAndM, m_int_DataNumber, u[t], du[t], fi.psi[t], fi.dpsi[t],
                                    fi.d2psi[t], fj.psi[t], fj.dpsi[t], fj.d2psi[t]);
                });
@@ -96,6 +125,7 @@ void Element::CalculLocalMatrixdK()
     const double* w = &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0];
     double* u = &(*m_vdb_ptrSolution)[0];
     double* du = &(*m_vdb_ptrdSolution)[0];
+    const Places l_o_Places{BeginPlaces(), &m_o_ptrGaussLegendre->get_m_vdb_Points()[0], m_db_Origin, m_db_Jacobian};
     for (int i = 0; i < N; ++i)
     {
         const FunctionRows fi = RowsOf(*m_o_ptrShapeFunction, i);
@@ -109,6 +139,7 @@ void Element::CalculLocalMatrixdK()
                 double s = 0.0;
                 for (int t = 0; t < G; ++t)
                 {
+                    l_o_Places.At(t);
                     const double l_db_Term =
                         m_o_ptrdK(m_o_ptrObjectWithKAndM, m_int_DataNumber, u[t], du[t], fj.psi[t], fj.dpsi[t],
                                   fi.psi[t], fi.dpsi[t], fi.d2psi[t], fk.psi[t], fk.dpsi[t], fk.d2psi[t]) *
@@ -129,10 +160,12 @@ void Element::CalculLocalMatrixM()
         return;
     const int G = m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
     double* u = &(*m_vdb_ptrSolution)[0];
+    const Places l_o_Places{BeginPlaces(), &m_o_ptrGaussLegendre->get_m_vdb_Points()[0], m_db_Origin, m_db_Jacobian};
     FillMatrix(*m_mdb_ptrM, LoopNodes(m_mdb_ptrM), G, &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0], m_db_Jacobian,
                *m_o_ptrShapeFunction,
                [&](const FunctionRows& fi, const FunctionRows& fj, int t)
                {
+                   l_o_Places.At(t);
                    // Copies: a write through the arguments cannot reach the tables.
                    double l_db_Psii = fi.psi[t], l_db_dPsii = fi.dpsi[t], l_db_d2Psii = fi.d2psi[t];
                    double l_db_Psij = fj.psi[t], l_db_dPsij = fj.dpsi[t], l_db_d2Psij = fj.d2psi[t];
@@ -163,12 +196,14 @@ void Element::CalculForce()
     const int G = m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
     const double* w = &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0];
     double* u = &(*m_vdb_ptrSolution)[0];
+    const Places l_o_Places{BeginPlaces(), &m_o_ptrGaussLegendre->get_m_vdb_Points()[0], m_db_Origin, m_db_Jacobian};
     for (int i = 0; i < N; ++i)
     {
         const FunctionRows fi = RowsOf(*m_o_ptrShapeFunction, i);
         double s = 0.0;
         for (int t = 0; t < G; ++t)
         {
+            l_o_Places.At(t);
             double l_db_Psii = fi.psi[t], l_db_dPsii = fi.dpsi[t];
             const double l_db_Term =
                 m_o_ptrF(m_o_ptrObjectWithKAndM, m_int_DataNumber, u[t], l_db_Psii, l_db_dPsii) * w[t];

@@ -40,10 +40,10 @@ void WriteSeparatedList(std::ostream& out_Affichage, const TNT::Array1D<double>&
 
 } // namespace
 
-GaussLegendre::GaussLegendre(int in_int_NumberOfPoint)
+GaussLegendre::GaussLegendre(int in_int_NumberOfPoint, RuleDigits in_e_Digits)
     : m_vdb_ptrPoints(new TNT::Array1D<double>(ArraySize(in_int_NumberOfPoint), 0.0)),
       m_vdb_ptrWeight(new TNT::Array1D<double>(ArraySize(in_int_NumberOfPoint), 0.0)),
-      m_int_NumberOfIntegrationPoints(in_int_NumberOfPoint)
+      m_int_NumberOfIntegrationPoints(in_int_NumberOfPoint), m_e_Digits(in_e_Digits)
 {
     CreateWeightAndPoint();
 }
@@ -57,7 +57,7 @@ GaussLegendre::~GaussLegendre()
 void GaussLegendre::CreateWeightAndPoint()
 {
     const int l_int_n = m_int_NumberOfIntegrationPoints;
-    if (l_int_n >= 1 && l_int_n <= 5)
+    if (l_int_n >= 1 && l_int_n <= 5 && m_e_Digits == RuleDigits::Tabled)
     {
         for (int l_int_t = 0; l_int_t < l_int_n; ++l_int_t)
         {
@@ -65,7 +65,7 @@ void GaussLegendre::CreateWeightAndPoint()
             (*m_vdb_ptrWeight)[l_int_t] = g_db_TableWeights[l_int_n - 1][l_int_t];
         }
     }
-    else if (l_int_n > 5)
+    else if (l_int_n >= 1)
     {
         // Beyond the table the rule is computed rather than left at zero,
         // which would make every integral silently 0.
@@ -74,6 +74,8 @@ void GaussLegendre::CreateWeightAndPoint()
 }
 
 int GaussLegendre::get_m_int_NumberOfIntegrationPoints() const { return m_int_NumberOfIntegrationPoints; }
+
+RuleDigits GaussLegendre::get_m_e_Digits() const { return m_e_Digits; }
 
 void GaussLegendre::set_m_int_NumberOfIntegrationPoints(int in_int_NumberOfPoint)
 {

@@ -5,15 +5,25 @@
 
 #include "tntarrays.h"
 
+// Where the points and weights of a rule of 1 to 5 points come from: the
+// decimal table, good to 9 or 10 digits (every printed figure of the toolkit
+// depends on those exact decimals), or the computation to full double
+// precision that rules of 6 points and more always use.
+enum class RuleDigits
+{
+    Tabled,
+    Full
+};
+
 // A Gauss-Legendre rule on the natural interval [-1, 1].
 //
-// Rules of 1 to 5 points come from a decimal table (every printed figure of
-// the toolkit depends on those exact decimals); rules of 6 points or more are
-// computed to full double precision. A count of 0 or below gives an empty rule.
+// Rules of 1 to 5 points come from a decimal table unless RuleDigits::Full
+// is asked for; rules of 6 points or more are computed to full double
+// precision. A count of 0 or below gives an empty rule.
 class GaussLegendre
 {
 public:
-    explicit GaussLegendre(int in_int_NumberOfPoint);
+    explicit GaussLegendre(int in_int_NumberOfPoint, RuleDigits in_e_Digits = RuleDigits::Tabled);
     ~GaussLegendre();
 
     // A member-wise copy would delete the arrays twice; nothing copies a rule.
@@ -23,7 +33,9 @@ public:
     void CreateWeightAndPoint();
 
     int get_m_int_NumberOfIntegrationPoints() const;
+    // Rebuilds the rule for the new count, with the same digits.
     void set_m_int_NumberOfIntegrationPoints(int in_int_NumberOfPoint);
+    RuleDigits get_m_e_Digits() const;
 
     // Unchecked: in_int_i must lie within 0 to n-1.
     double get_m_vdb_ptrPoints(int in_int_i) const;
@@ -45,6 +57,7 @@ private:
     TNT::Array1D<double>* m_vdb_ptrPoints;
     TNT::Array1D<double>* m_vdb_ptrWeight;
     int m_int_NumberOfIntegrationPoints;
+    RuleDigits m_e_Digits;
 };
 
 std::ostream& operator<<(std::ostream& out_Affichage, const GaussLegendre& in_o_GaussLegendre);

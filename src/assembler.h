@@ -1,0 +1,112 @@
+#ifndef FEM1D_ASSEMBLER_H
+#define FEM1D_ASSEMBLER_H
+
+#include "bandmatrix.h"
+#include "discretisation.h"
+#include "element.h"
+
+// The caller's physics: the object handed back to every integrand, the
+// integrands of K, dK, M and F (null where a solve does not need them), and
+// the caller's IntegrationPoint, written before every integrand call with
+// the physical place of the call (null: not needed).
+struct Integrands
+{
+    void* m_o_ptrObject = nullptr;
+    FunctionCalculK m_o_ptrK = nullptr;
+    FunctionCalculdK m_o_ptrdK = nullptr;
+    FunctionCalculM m_o_ptrM = nullptr;
+    FunctionCalculF m_o_ptrF = nullptr;
+    IntegrationPoint* m_o_ptrIntegrationPoint = nullptr;
+};
+
+// Global assembly of the element contributions into band storage. One
+// Element, with full-precision rules, serves every mesh element in turn: its
+// tables are refilled only where the length changes, and its origin, data
+// number and nodal values are set for each element before the integrands run.
+// Element contributions are summed in the scalar type T of the target.
+class Assembler
+{
+public:
+    Assembler(const Discretisation& in_o_Discretisation, const Integrands& in_o_Integrands);
+
+    // Adds K(U) into K and F(U) into F (F may be null). U holds the global
+    // unknowns; null stands for zero.
+    template <class T>
+    void AddStiffnessAndLoad(const double* in_U, BandMatrix<T>& io_K, T* io_F);
+    // Adds K(U) + dK(U) into the tangent and K(U) U - F(U) into the residual.
+    template <class T>
+    void AddTangentAndResidual(const double* in_U, BandMatrix<double>& io_Tangent, T* io_Residual);
+    void AddMass(BandMatrix<double>& io_M);
+    // The sum over the elements of u_e^T K_e(U) u_e.
+    double StiffnessEnergy(const double* in_U);
+
+private:
+    const Discretisation& m_o_Discretisation;
+    Integrands m_o_Integrands;
+    Element m_o_Element;
+    TNT::Array1D<double> m_vdb_Local; // one element's nodal values, in the element's signs
+    bool m_b_HoldsSolution;           // the element's nodal values may be non-zero
+
+    // Makes m_o_Element mesh element e, with its nodal values (and
+    // m_vdb_Local) taken from U; null stands for zero.
+    void Prepare(int in_int_e, const double* in_U);
+};
+
+template <class T>
+void Assembler::AddStiffnessAndLoad(const double* in_U, BandMatrix<T>& io_K, T* io_F)
+{
+    const int N = m_o_Discretisation.get_Interpolation().get_m_int_NumberOfNode();
+    const int l_int_Elements = m_o_Discretisation.get_Mesh().get_m_int_NumberOfElements();
+    const bool l_b_Load = io_F != nullptr && m_o_Integrands.m_o_ptrF != nullptr;
+    for (int e = 0; e < l_int_Elements; ++e)
+    {
+        Prepare(e, in_U);
+        m_o_Element.CalculLocalMatrixK();
+        if (l_b_Load)
+            m_o_Element.CalculForce();
+        for (int i = 0; i < N; ++i)
+        {
+            const int gi = m_o_Discretisation.Unknown(e, i);
+            const double si = m_o_Discretisation.Sign(i);
+            for (int j = 0; j < N; ++j)
+                io_K.At(gi, m_o_Discretisation.Unknown(e, j)) +=
+                    T(si * m_o_Discretisation.Sign(j) * m_o_Element.get_m_mdb_K(i, j));
+            if (l_b_Load)
+                io_F[gi] += T(si * m_o_Element.get_m_mdb_F(i));
+        }
+    }
+}
+
+template <class T>
+void Assembler::AddTangentAndResidual(const double* in_U, BandMatrix<double>& io_Tangent, T* io_Residual)
+{
+    const int N = m_o_Discretisation.get_Interpolation().get_m_int_NumberOfNode();
+    const int l_int_Elements = m_o_Discretisation.get_Mesh().get_m_int_NumberOfElements();
+    const bool l_b_Load = m_o_Integrands.m_o_ptrF != nullptr;
+    const bool l_b_Derivative = m_o_Integrands.m_o_ptrdK != nullptr;
+    for (int e = 0; e < l_int_Elements; ++e)
+    {
+        Prepare(e, in_U);
+        m_o_Element.CalculLocalMatrixK();
+        if (l_b_Derivative)
+            m_o_Element.CalculLocalMatrixdK();
+        if (l_b_Load)
+            m_o_Element.CalculForce();
+        for (int i = 0; i < N; ++i)
+        {
+            const int gi = m_o_Discretisation.Unknown(e, i);
+            const double si = m_o_Discretisation.Sign(i);
+            T l_Residual(l_b_Load ? -m_o_Element.get_m_mdb_F(i) : 0.0);
+            for (int j = 0; j < N; ++j)
+            {
+                const double Kij = m_o_Element.get_m_mdb_K(i, j);
+                const double dKij = l_b_Derivative ? m_o_Element.get_m_mdb_dK(i, j) : 0.0;
+                io_Tangent.At(gi, m_o_Discretisation.Unknown(e, j)) += si * m_o_Discretisation.Sign(j) * (Kij + dKij);
+                l_Residual += T(Kij) * T(m_vdb_Local[j]);
+            }
+            io_Residual[gi] += T(si) * l_Residual;
+        }
+    }
+}
+
+#endif

@@ -1,0 +1,56 @@
+#ifndef FEM1D_BANDFACTORISATION_H
+#define FEM1D_BANDFACTORISATION_H
+
+#include <vector>
+
+#include "bandmatrix.h"
+
+enum class FactorisationMethod
+{
+    Automatic, // Cholesky for a symmetric matrix, LU otherwise
+    Cholesky,
+    LU
+};
+
+// A banded matrix factorised by LAPACK: banded Cholesky (dpbtrf) for a
+// symmetric matrix, banded LU with partial pivoting (dgbtrf) otherwise. A
+// matrix counts as symmetric when every pair of mirrored entries agrees to
+// rounding: 64 units in the last place of the entries and of the geometric
+// mean of their diagonals.
+class BandFactorisation
+{
+public:
+    // The matrix is taken over: Cholesky factorises it in place.
+    explicit BandFactorisation(BandMatrix<double> in_o_Matrix,
+                               FactorisationMethod in_e_Method = FactorisationMethod::Automatic);
+
+    FactorisationMethod get_m_e_Method() const { return m_e_Method; }
+    // -1 after a factorisation that succeeded; otherwise the unknown (from 0)
+    // where it broke down: the leading minor up to it is not positive
+    // definite (Cholesky), or its pivot is exactly zero (LU).
+    int get_m_int_FailedUnknown() const { return m_int_FailedUnknown; }
+    bool Succeeded() const { return m_int_FailedUnknown < 0; }
+
+    // Overwrites b with the solution of A x = b.
+    void Solve(double* io_b) const;
+    // LAPACK's estimate of 1 / (||A||_1 ||A^-1||_1), made with the
+    // factorisation; 0 for a failed one.
+    double get_m_db_ReciprocalCondition() const { return m_db_ReciprocalCondition; }
+
+    static bool IsSymmetric(const BandMatrix<double>& in_o_Matrix);
+
+private:
+    FactorisationMethod m_e_Method;
+    int m_int_Size;
+    int m_int_HalfBandwidth;
+    int m_int_Leading;
+    LargeVector<double> m_vdb_Factor;
+    std::vector<int> m_vint_Pivots;
+    double m_db_NormOne;
+    int m_int_FailedUnknown;
+    double m_db_ReciprocalCondition;
+
+    double EstimateReciprocalCondition() const;
+};
+
+#endif

@@ -1,0 +1,56 @@
+#ifndef FEM1D_STATICSOLUTION_H
+#define FEM1D_STATICSOLUTION_H
+
+#include <vector>
+
+#include "bandfactorisation.h"
+#include "fieldsolution.h"
+
+// The force (on a value) or moment (on a slope) that a prescribed unknown's
+// condition exerts on the problem, K U - F there: with it the loads, the
+// springs and the Robin terms balance.
+struct Reaction
+{
+    int m_int_Unknown;
+    UnknownKind m_e_Kind;
+    double m_db_x;
+    double m_db_Value;
+};
+
+enum class Convergence
+{
+    Linear,             // one linear solve, no iteration
+    Converged,          // Newton's method met its tolerances
+    ConvergedToRounding // the residual stopped falling at the level of rounding, above the tolerance
+};
+
+// A static solution, with what the solve found on the way: the reactions,
+// the factorisation used and its condition estimate, and for Newton's method
+// the residual norm of every iterate (the first is the start's).
+class StaticSolution : public FieldSolution
+{
+public:
+    StaticSolution(FieldSolution in_o_Field, std::vector<Reaction> in_v_Reactions, FactorisationMethod in_e_Method,
+                   double in_db_ReciprocalCondition, std::vector<double> in_vdb_Residuals, Convergence in_e_Convergence)
+        : FieldSolution(std::move(in_o_Field)), m_v_Reactions(std::move(in_v_Reactions)), m_e_Method(in_e_Method),
+          m_db_ReciprocalCondition(in_db_ReciprocalCondition), m_vdb_Residuals(std::move(in_vdb_Residuals)),
+          m_e_Convergence(in_e_Convergence)
+    {
+    }
+
+    const std::vector<Reaction>& get_m_v_Reactions() const { return m_v_Reactions; }
+    FactorisationMethod get_m_e_Method() const { return m_e_Method; }
+    // Of the last matrix factorised.
+    double get_m_db_ReciprocalCondition() const { return m_db_ReciprocalCondition; }
+    const std::vector<double>& get_m_vdb_Residuals() const { return m_vdb_Residuals; }
+    Convergence get_m_e_Convergence() const { return m_e_Convergence; }
+
+private:
+    std::vector<Reaction> m_v_Reactions;
+    FactorisationMethod m_e_Method;
+    double m_db_ReciprocalCondition;
+    std::vector<double> m_vdb_Residuals;
+    Convergence m_e_Convergence;
+};
+
+#endif

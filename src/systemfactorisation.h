@@ -1,0 +1,15 @@
+#ifndef FEM1D_SYSTEMFACTORISATION_H
+#define FEM1D_SYSTEMFACTORISATION_H
+
+#include "bandfactorisation.h"
+#include "discretisation.h"
+
+// Factorises an assembled system matrix (conditions applied) or throws a
+// ProblemError that says, in the problem's terms, why it cannot be solved:
+// a rigid motion that nothing holds, a breakdown of the factorisation at an
+// unknown, or a matrix singular to working precision (a reciprocal condition
+// estimate below the unit roundoff).
+BandFactorisation FactoriseSystem(BandMatrix<double> in_o_Matrix, FactorisationMethod in_e_Method,
+                                  const Discretisation& in_o_Discretisation);
+
+#endif

@@ -54,7 +54,7 @@ std::string FreeRigidMotion(const BandMatrix<double>& in_o_K, const Discretisati
     const long double l_ld_Threshold = 64 * DBL_EPSILON;
     const Energies l_o_TT = Energy(in_o_K, l_vdb_Translation, l_vdb_Translation);
     if (!in_o_Discretisation.get_Interpolation().IsHermite())
-        return l_o_TT.m_ld_Form > l_ld_Threshold * l_o_TT.m_ld_Magnitude ? "" : "a translation";
+        return std::fabs(l_o_TT.m_ld_Form) > l_ld_Threshold * l_o_TT.m_ld_Magnitude ? "" : "a translation";
 
     // The smallest eigenvalue of the 2 by 2 energy matrix, each motion scaled
     // by the magnitude of its own energy.
@@ -68,7 +68,8 @@ std::string FreeRigidMotion(const BandMatrix<double>& in_o_K, const Discretisati
     const long double b =
         0.5L * (l_o_TR.m_ld_Form + l_o_RT.m_ld_Form) / std::sqrt(l_o_TT.m_ld_Magnitude * l_o_RR.m_ld_Magnitude);
     const long double l_ld_Smallest = 0.5L * (a + d - std::sqrt((a - d) * (a - d) + 4 * b * b));
-    if (l_ld_Smallest > l_ld_Threshold)
+    // A negative energy is no free motion: the factorisation reports an indefinite matrix.
+    if (std::fabs(l_ld_Smallest) > l_ld_Threshold)
         return "";
     // Its eigenvector (v_t, v_r) in the scaled motions: w = v_t + v_r (x - centre) / length.
     long double v_t = b, v_r = l_ld_Smallest - a;

@@ -10,8 +10,8 @@
 // the conditions): a translation (every value alike) or, with Hermite
 // unknowns, a rotation w = a + b x. The energies of the two motions are
 // compared with what rounding alone can leave of them: K's entries are
-// summed with their magnitudes, and an energy below 64 units in the last
-// place of that sum counts as none. Returns an empty text when K holds
+// summed with their magnitudes, and an energy within 64 units in the last
+// place of that sum of zero counts as none. Returns an empty text when K holds
 // every rigid motion, else what moves freely ("a translation", "a rotation
 // about x = 0.5").
 std::string FreeRigidMotion(const BandMatrix<double>& in_o_K, const Discretisation& in_o_Discretisation);

@@ -333,3 +333,70 @@ TEST(ElementCalcul, NodeCountOutOfStepWithTheArraysStaysInsideThem)
 }
 
 } // namespace
+
+namespace
+{
+
+// An F integrand that returns the physical coordinate of its point: F_0 + F_1
+// is then the integral of x over the element.
+double PositionLoad(void* point, int&, double&, double& Psii, double&)
+{
+    return static_cast<IntegrationPoint*>(point)->m_db_x * Psii;
+}
+
+TEST(ElementPlaces, IntegrandsSeeThePhysicalCoordinateOfTheirPoint)
+{
+    for (int type : {0, 1})
+    {
+        IntegrationPoint point{};
+        Element element(type, 3, 1, 0.5, 1, RuleDigits::Full);
+        element.set_m_db_Origin(2.0);
+        element.set_Object(&point);
+        element.set_IntegrationPoint(&point);
+        element.set_FunctionCalculF(PositionLoad);
+        element.CalculForce();
+        // The value functions sum to 1, so their entries add up to the integral of x from 2 to 2.5.
+        const double first = element.get_m_mdb_F(0), last = element.get_m_mdb_F(2);
+        EXPECT_EQ(point.m_db_Start, 2.0);
+        EXPECT_EQ(point.m_db_End, 2.5);
+        if (type == 0)
+        {
+            EXPECT_NEAR(first + element.get_m_mdb_F(1) + last, 0.5 * 2.25, 1e-15);
+            EXPECT_NEAR(first, 0.5 * 2.0 / 6.0, 1e-15); // integral of x psi_0 for the quadratic: L a / 6
+        }
+        else
+            EXPECT_NEAR(first + last, 0.5 * 2.25, 1e-15);
+        // A copy writes into the same point; without a point nothing is written.
+        Element copy(element);
+        point.m_db_x = -1.0;
+        copy.CalculForce();
+        EXPECT_NE(point.m_db_x, -1.0);
+        element.set_IntegrationPoint(nullptr);
+        point.m_db_x = -1.0;
+        element.set_Object(&point);
+        element.CalculForce();
+        EXPECT_EQ(point.m_db_x, -1.0);
+    }
+}
+
+TEST(ElementPlaces, FullDigitRulesMakeExactIntegralsExactToRounding)
+{
+    // The tabled 5-point rule gives the Hermite K(0, 0) of integral psi'' psi'' as 11.99999999.
+    Problem problem;
+    Element tabled(1, 4, 1, 1.0, 1), full(1, 4, 1, 1.0, 1, RuleDigits::Full);
+    for (Element* e : {&tabled, &full})
+    {
+        e->set_Object(&problem);
+        e->set_FunctionCalculK(Problem::CalculK2);
+        e->CalculLocalMatrixK();
+    }
+    EXPECT_GT(std::fabs(tabled.get_m_mdb_K(0, 0) - 12.0), 1e-9);
+    EXPECT_NEAR(full.get_m_mdb_K(0, 0), 12.0, 1e-13);
+    EXPECT_NEAR(full.get_m_mdb_K(1, 3), 2.0, 1e-14);
+    EXPECT_EQ(full.get_m_e_RuleDigits(), RuleDigits::Full);
+    tabled = full; // assignment takes the rule's digits
+    tabled.CalculLocalMatrixK();
+    EXPECT_NEAR(tabled.get_m_mdb_K(0, 0), 12.0, 1e-13);
+}
+
+} // namespace

@@ -5,6 +5,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <vector>
 
 namespace
 {
@@ -110,5 +111,43 @@ TEST(ComputedRules, MatchQuadruplePrecisionReferenceWithinTargets)
     }
 }
 #endif
+
+} // namespace
+
+namespace
+{
+
+// The rules of 1 to 5 points, asked for with full digits, against their closed forms.
+TEST(FullDigitRules, SmallRulesMatchTheirClosedForms)
+{
+    const double r3 = std::sqrt(3.0 / 5.0);
+    const double inner4 = std::sqrt(3.0 / 7.0 - 2.0 / 7.0 * std::sqrt(6.0 / 5.0));
+    const double outer4 = std::sqrt(3.0 / 7.0 + 2.0 / 7.0 * std::sqrt(6.0 / 5.0));
+    const double w4inner = (18.0 + std::sqrt(30.0)) / 36.0, w4outer = (18.0 - std::sqrt(30.0)) / 36.0;
+    const double outer5 = std::sqrt(5.0 + 2.0 * std::sqrt(10.0 / 7.0)) / 3.0;
+    const double w5outer = (322.0 - 13.0 * std::sqrt(70.0)) / 900.0;
+    const std::vector<std::vector<double>> points = {
+        {0.0}, {-1 / std::sqrt(3.0), 1 / std::sqrt(3.0)}, {-r3, 0.0, r3}, {-outer4, -inner4, inner4, outer4}};
+    const std::vector<std::vector<double>> weights = {
+        {2.0}, {1.0, 1.0}, {5.0 / 9, 8.0 / 9, 5.0 / 9}, {w4outer, w4inner, w4inner, w4outer}};
+    for (int n = 1; n <= 4; ++n)
+    {
+        GaussLegendre rule(n, RuleDigits::Full);
+        for (int t = 0; t < n; ++t)
+        {
+            EXPECT_NEAR(rule.get_m_vdb_ptrPoints(t), points[n - 1][t], 2 * DBL_EPSILON) << n << ", " << t;
+            EXPECT_NEAR(rule.get_m_vdb_ptrWeight(t), weights[n - 1][t], 2 * DBL_EPSILON) << n << ", " << t;
+        }
+    }
+    GaussLegendre five(5, RuleDigits::Full);
+    EXPECT_NEAR(five.get_m_vdb_ptrPoints(4), outer5, 2 * DBL_EPSILON);
+    EXPECT_NEAR(five.get_m_vdb_ptrWeight(0), w5outer, 2 * DBL_EPSILON);
+    EXPECT_NEAR(five.get_m_vdb_ptrWeight(2), 128.0 / 225.0, 2 * DBL_EPSILON);
+    // The tabled rule, still the default, is the decimal table's.
+    EXPECT_EQ(GaussLegendre(5).get_m_vdb_ptrWeight(2), 0.568888889);
+    // Digits survive a rebuild.
+    five.set_m_int_NumberOfIntegrationPoints(3);
+    EXPECT_NEAR(five.get_m_vdb_ptrPoints(2), r3, 2 * DBL_EPSILON);
+}
 
 } // namespace

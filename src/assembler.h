@@ -1,6 +1,8 @@
 #ifndef FEM1D_ASSEMBLER_H
 #define FEM1D_ASSEMBLER_H
 
+#include <vector>
+
 #include "bandmatrix.h"
 #include "discretisation.h"
 #include "element.h"
@@ -19,11 +21,14 @@ struct Integrands
     IntegrationPoint* m_o_ptrIntegrationPoint = nullptr;
 };
 
-// Global assembly of the element contributions into band storage. One
-// Element, with full-precision rules, serves every mesh element in turn: its
-// tables are refilled only where the length changes, and its origin, data
-// number and nodal values are set for each element before the integrands run.
-// Element contributions are summed in the scalar type T of the target.
+// Global assembly of the element contributions into band storage, in the
+// scalar type T of the target. A few Elements, with full-precision rules,
+// serve every mesh element in turn, each keeping its tables for one length:
+// an element whose length one of them has reuses it (the lengths of a
+// uniform mesh take a handful of values that differ by the rounding of the
+// coordinates), and only a new length refills the tables of the element
+// used longest ago. Each one's origin, data number and nodal values are set
+// for the mesh element before the integrands run.
 class Assembler
 {
 public:
@@ -41,38 +46,47 @@ public:
     double StiffnessEnergy(const double* in_U);
 
 private:
+    struct Slot
+    {
+        Element m_o_Element;
+        bool m_b_HoldsSolution; // its nodal values may be non-zero
+        long m_l_LastUse;
+    };
+
     const Discretisation& m_o_Discretisation;
     Integrands m_o_Integrands;
-    Element m_o_Element;
+    std::vector<Slot> m_v_Slots;
+    long m_l_Clock;
+    int m_int_Nodes;                  // element functions
+    int m_int_Stride;                 // global unknowns from one element to the next
+    double m_vdb_Sign[4];             // element function -> global unknown
     TNT::Array1D<double> m_vdb_Local; // one element's nodal values, in the element's signs
-    bool m_b_HoldsSolution;           // the element's nodal values may be non-zero
 
-    // Makes m_o_Element mesh element e, with its nodal values (and
+    // The element ready for mesh element e, with its nodal values (and
     // m_vdb_Local) taken from U; null stands for zero.
-    void Prepare(int in_int_e, const double* in_U);
+    Element& Prepare(int in_int_e, const double* in_U);
+    int Unknown(int in_int_e, int in_int_k) const { return m_int_Stride * in_int_e + in_int_k; }
 };
 
 template <class T>
 void Assembler::AddStiffnessAndLoad(const double* in_U, BandMatrix<T>& io_K, T* io_F)
 {
-    const int N = m_o_Discretisation.get_Interpolation().get_m_int_NumberOfNode();
+    const int N = m_int_Nodes;
     const int l_int_Elements = m_o_Discretisation.get_Mesh().get_m_int_NumberOfElements();
     const bool l_b_Load = io_F != nullptr && m_o_Integrands.m_o_ptrF != nullptr;
     for (int e = 0; e < l_int_Elements; ++e)
     {
-        Prepare(e, in_U);
-        m_o_Element.CalculLocalMatrixK();
+        Element& l_o_Element = Prepare(e, in_U);
+        l_o_Element.CalculLocalMatrixK();
         if (l_b_Load)
-            m_o_Element.CalculForce();
+            l_o_Element.CalculForce();
         for (int i = 0; i < N; ++i)
         {
-            const int gi = m_o_Discretisation.Unknown(e, i);
-            const double si = m_o_Discretisation.Sign(i);
+            const int gi = Unknown(e, i);
             for (int j = 0; j < N; ++j)
-                io_K.At(gi, m_o_Discretisation.Unknown(e, j)) +=
-                    T(si * m_o_Discretisation.Sign(j) * m_o_Element.get_m_mdb_K(i, j));
+                io_K.At(gi, Unknown(e, j)) += T(m_vdb_Sign[i] * m_vdb_Sign[j] * l_o_Element.get_m_mdb_K(i, j));
             if (l_b_Load)
-                io_F[gi] += T(si * m_o_Element.get_m_mdb_F(i));
+                io_F[gi] += T(m_vdb_Sign[i] * l_o_Element.get_m_mdb_F(i));
         }
     }
 }
@@ -80,31 +94,30 @@ void Assembler::AddStiffnessAndLoad(const double* in_U, BandMatrix<T>& io_K, T* 
 template <class T>
 void Assembler::AddTangentAndResidual(const double* in_U, BandMatrix<double>& io_Tangent, T* io_Residual)
 {
-    const int N = m_o_Discretisation.get_Interpolation().get_m_int_NumberOfNode();
+    const int N = m_int_Nodes;
     const int l_int_Elements = m_o_Discretisation.get_Mesh().get_m_int_NumberOfElements();
     const bool l_b_Load = m_o_Integrands.m_o_ptrF != nullptr;
     const bool l_b_Derivative = m_o_Integrands.m_o_ptrdK != nullptr;
     for (int e = 0; e < l_int_Elements; ++e)
     {
-        Prepare(e, in_U);
-        m_o_Element.CalculLocalMatrixK();
+        Element& l_o_Element = Prepare(e, in_U);
+        l_o_Element.CalculLocalMatrixK();
         if (l_b_Derivative)
-            m_o_Element.CalculLocalMatrixdK();
+            l_o_Element.CalculLocalMatrixdK();
         if (l_b_Load)
-            m_o_Element.CalculForce();
+            l_o_Element.CalculForce();
         for (int i = 0; i < N; ++i)
         {
-            const int gi = m_o_Discretisation.Unknown(e, i);
-            const double si = m_o_Discretisation.Sign(i);
-            T l_Residual(l_b_Load ? -m_o_Element.get_m_mdb_F(i) : 0.0);
+            const int gi = Unknown(e, i);
+            T l_Residual(l_b_Load ? -l_o_Element.get_m_mdb_F(i) : 0.0);
             for (int j = 0; j < N; ++j)
             {
-                const double Kij = m_o_Element.get_m_mdb_K(i, j);
-                const double dKij = l_b_Derivative ? m_o_Element.get_m_mdb_dK(i, j) : 0.0;
-                io_Tangent.At(gi, m_o_Discretisation.Unknown(e, j)) += si * m_o_Discretisation.Sign(j) * (Kij + dKij);
+                const double Kij = l_o_Element.get_m_mdb_K(i, j);
+                const double dKij = l_b_Derivative ? l_o_Element.get_m_mdb_dK(i, j) : 0.0;
+                io_Tangent.At(gi, Unknown(e, j)) += m_vdb_Sign[i] * m_vdb_Sign[j] * (Kij + dKij);
                 l_Residual += T(Kij) * T(m_vdb_Local[j]);
             }
-            io_Residual[gi] += T(si) * l_Residual;
+            io_Residual[gi] += T(m_vdb_Sign[i]) * l_Residual;
         }
     }
 }

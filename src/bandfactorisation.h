@@ -15,8 +15,8 @@ enum class FactorisationMethod
 // A banded matrix factorised by LAPACK: banded Cholesky (dpbtrf) for a
 // symmetric matrix, banded LU with partial pivoting (dgbtrf) otherwise. A
 // matrix counts as symmetric when every pair of mirrored entries agrees to
-// rounding: 64 units in the last place of the entries and of the geometric
-// mean of their diagonals.
+// rounding: 64 units in the last place of the largest of the two entries and
+// their two diagonal entries.
 class BandFactorisation
 {
 public:
@@ -33,8 +33,9 @@ public:
 
     // Overwrites b with the solution of A x = b.
     void Solve(double* io_b) const;
-    // LAPACK's estimate of 1 / (||A||_1 ||A^-1||_1), made with the
-    // factorisation; 0 for a failed one.
+    // An estimate of 1 / (||A||_inf ||A^-1||_inf), made with the
+    // factorisation (one solve): an upper bound, exact where A^-1 has no
+    // negative entries; 0 for a failed factorisation.
     double get_m_db_ReciprocalCondition() const { return m_db_ReciprocalCondition; }
 
     static bool IsSymmetric(const BandMatrix<double>& in_o_Matrix);
@@ -46,7 +47,7 @@ private:
     int m_int_Leading;
     LargeVector<double> m_vdb_Factor;
     std::vector<int> m_vint_Pivots;
-    double m_db_NormOne;
+    double m_db_NormInfinity;
     int m_int_FailedUnknown;
     double m_db_ReciprocalCondition;
 

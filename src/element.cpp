@@ -209,13 +209,8 @@ void Element::set_m_db_Solution(TNT::Array1D<double>& in_db_Value)
     }
 }
 
-int Element::get_m_int_ElementNumber() const { return m_int_ElementNumber; }
-void Element::set_m_int_ElementNumber(int value) { m_int_ElementNumber = value; }
-int Element::get_m_int_DataNumber() const { return m_int_DataNumber; }
-void Element::set_m_int_DataNumber(int value) { m_int_DataNumber = value; }
 int Element::get_m_int_NumberOfNode() const { return m_int_NumberOfNode; }
 void Element::set_m_int_NumberOfNode(int value) { m_int_NumberOfNode = value; }
-double Element::get_m_db_Length() const { return m_db_Length; }
 
 void Element::set_m_db_Length(double value)
 {
@@ -224,21 +219,15 @@ void Element::set_m_db_Length(double value)
     m_o_ptrShapeFunction->CalculPsiLookupTable(m_o_ptrGaussLegendre->get_m_vdb_Points(), value);
 }
 
-double Element::get_m_db_Origin() const { return m_db_Origin; }
-void Element::set_m_db_Origin(double value) { m_db_Origin = value; }
 RuleDigits Element::get_m_e_RuleDigits() const { return m_e_RuleDigits; }
 
 TNT::Array2D<double> Element::get_m_mdb_K() { return *m_mdb_ptrK; }
-double& Element::get_m_mdb_K(int i, int j) { return (*m_mdb_ptrK)[i][j]; }
 void Element::set_m_mdb_K(TNT::Array2D<double> value) { *m_mdb_ptrK = value; }
 TNT::Array2D<double> Element::get_m_mdb_dK() { return *m_mdb_ptrdK; }
-double& Element::get_m_mdb_dK(int i, int j) { return (*m_mdb_ptrdK)[i][j]; }
 void Element::set_m_mdb_dK(TNT::Array2D<double> value) { *m_mdb_ptrdK = value; }
 TNT::Array2D<double> Element::get_m_mdb_M() { return *m_mdb_ptrM; }
-double& Element::get_m_mdb_M(int i, int j) { return (*m_mdb_ptrM)[i][j]; }
 void Element::set_m_mdb_M(TNT::Array2D<double> value) { *m_mdb_ptrM = value; }
 TNT::Array1D<double> Element::get_m_mdb_F() { return *m_mdb_ptrF; }
-double Element::get_m_mdb_F(int i) const { return (*m_mdb_ptrF)[i]; }
 void Element::set_m_mdb_F(TNT::Array1D<double> value) { *m_mdb_ptrF = value; }
 
 void Element::set_Object(void* in_o_ptrObject)

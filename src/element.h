@@ -43,31 +43,31 @@ public:
     // Stores the nodal values and interpolates the solution and its derivative
     // at the integration points.
     void set_m_db_Solution(TNT::Array1D<double>& in_db_Value);
-    int get_m_int_ElementNumber() const;
-    void set_m_int_ElementNumber(int value);
-    int get_m_int_DataNumber() const;
-    void set_m_int_DataNumber(int value);
+    int get_m_int_ElementNumber() const { return m_int_ElementNumber; }
+    void set_m_int_ElementNumber(int value) { m_int_ElementNumber = value; }
+    int get_m_int_DataNumber() const { return m_int_DataNumber; }
+    void set_m_int_DataNumber(int value) { m_int_DataNumber = value; }
     int get_m_int_NumberOfNode() const;
     // Stores the count only: nothing is rebuilt.
     void set_m_int_NumberOfNode(int value);
-    double get_m_db_Length() const;
+    double get_m_db_Length() const { return m_db_Length; }
     // Stores the length and refills the interpolation tables for it.
     void set_m_db_Length(double value);
     // The physical coordinate of the element's start (natural coordinate -1); 0 by default.
-    double get_m_db_Origin() const;
-    void set_m_db_Origin(double value);
+    double get_m_db_Origin() const { return m_db_Origin; }
+    void set_m_db_Origin(double value) { m_db_Origin = value; }
     RuleDigits get_m_e_RuleDigits() const;
     TNT::Array2D<double> get_m_mdb_K();
-    double& get_m_mdb_K(int i, int j);
+    double& get_m_mdb_K(int i, int j) { return (*m_mdb_ptrK)[i][j]; }
     void set_m_mdb_K(TNT::Array2D<double> value);
     TNT::Array2D<double> get_m_mdb_dK();
-    double& get_m_mdb_dK(int i, int j);
+    double& get_m_mdb_dK(int i, int j) { return (*m_mdb_ptrdK)[i][j]; }
     void set_m_mdb_dK(TNT::Array2D<double> value);
     TNT::Array2D<double> get_m_mdb_M();
-    double& get_m_mdb_M(int i, int j);
+    double& get_m_mdb_M(int i, int j) { return (*m_mdb_ptrM)[i][j]; }
     void set_m_mdb_M(TNT::Array2D<double> value);
     TNT::Array1D<double> get_m_mdb_F();
-    double get_m_mdb_F(int i) const;
+    double get_m_mdb_F(int i) const { return (*m_mdb_ptrF)[i]; }
     void set_m_mdb_F(TNT::Array1D<double> value);
 
     // in_e_RuleDigits chooses the rule's digits (GaussLegendre); the tabled

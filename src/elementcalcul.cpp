@@ -57,19 +57,37 @@ void FillMatrix(TNT::Array2D<double>& io_mdb_Result, int N, int G, const double*
     }
 }
 
-// The physical coordinates of the rule's points on one element.
-struct Places
+// The physical coordinates of the rule's points on one element, computed
+// once for the loops (rules of more points than kStored compute each anew).
+class Places
 {
-    IntegrationPoint* point; // null: nothing to write
-    const double* xi;
-    double origin;
-    double jacobian;
+public:
+    Places(IntegrationPoint* in_o_ptrPoint, const double* in_db_ptrXi, int G, double in_db_Origin,
+           double in_db_Jacobian)
+        : m_o_ptrPoint(in_o_ptrPoint), m_db_ptrXi(in_db_ptrXi), m_db_Origin(in_db_Origin),
+          m_db_Jacobian(in_db_Jacobian), m_b_Stored(G <= kStored)
+    {
+        if (m_o_ptrPoint != nullptr && m_b_Stored)
+            for (int t = 0; t < G; ++t)
+                m_vdb_x[t] = Place(t);
+    }
 
     void At(int t) const
     {
-        if (point != nullptr)
-            point->m_db_x = origin + jacobian * (1.0 + xi[t]);
+        if (m_o_ptrPoint != nullptr)
+            m_o_ptrPoint->m_db_x = m_b_Stored ? m_vdb_x[t] : Place(t);
     }
+
+private:
+    static constexpr int kStored = 8;
+    double Place(int t) const { return m_db_Origin + m_db_Jacobian * (1.0 + m_db_ptrXi[t]); }
+
+    IntegrationPoint* m_o_ptrPoint; // null: nothing to write
+    const double* m_db_ptrXi;
+    double m_db_Origin;
+    double m_db_Jacobian;
+    bool m_b_Stored;
+    double m_vdb_x[kStored];
 };
 
 } // namespace
@@ -105,14 +123,15 @@ void Element::CalculLocalMatrixK()
     const int G = m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
     double* u = &(*m_vdb_ptrSolution)[0];
     double* du = &(*m_vdb_ptrdSolution)[0];
-    const Places l_o_Places{BeginPlaces(), &m_o_ptrGaussLegendre->get_m_vdb_Points()[0], m_db_Origin, m_db_Jacobian};
-    FillMatrix(*m_mdb_ptrK, LoopNodes(m_mdb_ptrK), G, &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0], m_db_Jacobian,
+    const Places l_o_Places(BeginPlaces(), m_o_ptrGaussLegendre->get_PointData(), G, m_db_Origin, m_db_Jacobian);
+    FillMatrix(*m_mdb_ptrK, LoopNodes(m_mdb_ptrK), G, m_o_ptrGaussLegendre->get_WeightData(), m_db_Jacobian,
                *m_o_ptrShapeFunction,
-               [&](const FunctionRows& fi, const FunctionRows& fj, int t)
+               [&l_o_Places, f = m_o_ptrK, object = m_o_ptrObjectWithKAndM, &type = m_int_DataNumber, u,
+                du](const FunctionRows& fi, const FunctionRows& fj, int t)
                {
                    l_o_Places.At(t);
-                   return m_o_ptrK(m_o_ptrObjectWithKAndM, m_int_DataNumber, u[t], du[t], fi.psi[t], fi.dpsi[t],
-                                   fi.d2psi[t], fj.psi[t], fj.dpsi[t], fj.d2psi[t]);
+                   return f(object, type, u[t], du[t], fi.psi[t], fi.dpsi[t], fi.d2psi[t], fj.psi[t], fj.dpsi[t],
+                            fj.d2psi[t]);
                });
 }
 
@@ -122,10 +141,10 @@ void Element::CalculLocalMatrixdK()
         return;
     const int N = std::min(LoopNodes(m_mdb_ptrdK), m_vdb_ptrNode->dim());
     const int G = m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
-    const double* w = &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0];
+    const double* w = m_o_ptrGaussLegendre->get_WeightData();
     double* u = &(*m_vdb_ptrSolution)[0];
     double* du = &(*m_vdb_ptrdSolution)[0];
-    const Places l_o_Places{BeginPlaces(), &m_o_ptrGaussLegendre->get_m_vdb_Points()[0], m_db_Origin, m_db_Jacobian};
+    const Places l_o_Places(BeginPlaces(), m_o_ptrGaussLegendre->get_PointData(), G, m_db_Origin, m_db_Jacobian);
     for (int i = 0; i < N; ++i)
     {
         const FunctionRows fi = RowsOf(*m_o_ptrShapeFunction, i);
@@ -160,8 +179,8 @@ void Element::CalculLocalMatrixM()
         return;
     const int G = m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
     double* u = &(*m_vdb_ptrSolution)[0];
-    const Places l_o_Places{BeginPlaces(), &m_o_ptrGaussLegendre->get_m_vdb_Points()[0], m_db_Origin, m_db_Jacobian};
-    FillMatrix(*m_mdb_ptrM, LoopNodes(m_mdb_ptrM), G, &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0], m_db_Jacobian,
+    const Places l_o_Places(BeginPlaces(), m_o_ptrGaussLegendre->get_PointData(), G, m_db_Origin, m_db_Jacobian);
+    FillMatrix(*m_mdb_ptrM, LoopNodes(m_mdb_ptrM), G, m_o_ptrGaussLegendre->get_WeightData(), m_db_Jacobian,
                *m_o_ptrShapeFunction,
                [&](const FunctionRows& fi, const FunctionRows& fj, int t)
                {
@@ -194,9 +213,9 @@ void Element::CalculForce()
     const double l_db_Factor = 0.5 * m_db_Length;
     const int N = LoopNodes(m_mdb_ptrF);
     const int G = m_o_ptrGaussLegendre->get_m_int_NumberOfIntegrationPoints();
-    const double* w = &m_o_ptrGaussLegendre->get_m_vdb_Weight()[0];
+    const double* w = m_o_ptrGaussLegendre->get_WeightData();
     double* u = &(*m_vdb_ptrSolution)[0];
-    const Places l_o_Places{BeginPlaces(), &m_o_ptrGaussLegendre->get_m_vdb_Points()[0], m_db_Origin, m_db_Jacobian};
+    const Places l_o_Places(BeginPlaces(), m_o_ptrGaussLegendre->get_PointData(), G, m_db_Origin, m_db_Jacobian);
     for (int i = 0; i < N; ++i)
     {
         const FunctionRows fi = RowsOf(*m_o_ptrShapeFunction, i);

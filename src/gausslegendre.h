@@ -41,6 +41,11 @@ public:
     double get_m_vdb_ptrPoints(int in_int_i) const;
     double get_m_vdb_ptrWeight(int in_int_i) const;
 
+    // The points and weights in place, for loops that read them at every
+    // integrand call (null for an empty rule); a rebuild moves them.
+    const double* get_PointData() const { return m_vdb_ptrPoints->dim() > 0 ? &(*m_vdb_ptrPoints)[0] : nullptr; }
+    const double* get_WeightData() const { return m_vdb_ptrWeight->dim() > 0 ? &(*m_vdb_ptrWeight)[0] : nullptr; }
+
     // Views sharing the rule's storage; a rebuild leaves them on the old values.
     TNT::Array1D<double> get_m_vdb_Points() const;
     TNT::Array1D<double> get_m_vdb_Weight() const;

@@ -12,15 +12,10 @@ extern "C"
                  std::size_t uplo_len);
     void dpbtrs_(const char* uplo, const int* n, const int* kd, const int* nrhs, const double* ab, const int* ldab,
                  double* b, const int* ldb, int* info, std::size_t uplo_len);
-    void dpbcon_(const char* uplo, const int* n, const int* kd, const double* ab, const int* ldab,
-                 const double* anorm, double* rcond, double* work, int* iwork, int* info, std::size_t uplo_len);
     void dgbtrf_(const int* m, const int* n, const int* kl, const int* ku, double* ab, const int* ldab, int* ipiv,
                  int* info);
     void dgbtrs_(const char* trans, const int* n, const int* kl, const int* ku, const int* nrhs, const double* ab,
                  const int* ldab, const int* ipiv, double* b, const int* ldb, int* info, std::size_t trans_len);
-    void dgbcon_(const char* norm, const int* n, const int* kl, const int* ku, const double* ab, const int* ldab,
-                 const int* ipiv, const double* anorm, double* rcond, double* work, int* iwork, int* info,
-                 std::size_t norm_len);
     void dsbgv_(const char* jobz, const char* uplo, const int* n, const int* ka, const int* kb, double* ab,
                 const int* ldab, double* bb, const int* ldbb, double* w, double* z, const int* ldz, double* work,
                 int* info, std::size_t jobz_len, std::size_t uplo_len);

@@ -2,86 +2,137 @@
 
 #include <cfloat>
 #include <cmath>
-#include <vector>
 
 #include "numbertext.h"
 
 namespace
 {
 
-struct Energies
+// A sum that keeps the rounding of its additions (Neumaier's compensation),
+// so that the sum of millions of terms is as good as its terms.
+struct CompensatedSum
 {
-    long double m_ld_Form;      // r_a^T K r_b
-    long double m_ld_Magnitude; // sum of |K_ij| |r_a,i| |r_b,j|
+    double m_db_Sum = 0.0;
+    double m_db_Compensation = 0.0;
+
+    void Add(double in_db_x)
+    {
+        const double l_db_Total = m_db_Sum + in_db_x;
+        m_db_Compensation += std::fabs(m_db_Sum) >= std::fabs(in_db_x) ? (m_db_Sum - l_db_Total) + in_db_x
+                                                                          : (in_db_x - l_db_Total) + m_db_Sum;
+        m_db_Sum = l_db_Total;
+    }
+    double Value() const { return m_db_Sum + m_db_Compensation; }
 };
 
-Energies Energy(const BandMatrix<double>& in_o_K, const std::vector<double>& in_vdb_a,
-                const std::vector<double>& in_vdb_b)
+struct Energies
+{
+    double m_db_Form;      // r_a^T K r_b
+    double m_db_Magnitude; // sum of |K_ij| |r_a,i| |r_b,j|
+};
+
+// The translation (values 1, slopes 0) and the rotation about the centre,
+// scaled to values of order 1 (w = (x - centre) / length, slopes 1 / length),
+// at one unknown.
+struct RigidMotions
+{
+    const Discretisation& m_o_Discretisation;
+    double m_db_Centre, m_db_Length;
+
+    double Translation(int d) const { return m_o_Discretisation.Kind(d) == UnknownKind::Value ? 1.0 : 0.0; }
+    double Rotation(int d) const
+    {
+        return m_o_Discretisation.Kind(d) == UnknownKind::Value
+                   ? (m_o_Discretisation.Position(d) - m_db_Centre) / m_db_Length
+                   : 1.0 / m_db_Length;
+    }
+};
+
+template <class MotionA, class MotionB>
+Energies Energy(const BandMatrix<double>& in_o_K, MotionA in_f_a, MotionB in_f_b)
 {
     const int n = in_o_K.get_m_int_Size();
     const int kd = in_o_K.get_m_int_HalfBandwidth();
-    Energies l_o_Sum{0.0L, 0.0L};
+    CompensatedSum l_o_Form, l_o_Magnitude;
     for (int i = 0; i < n; ++i)
+    {
+        const double ai = in_f_a(i);
         for (int j = std::max(0, i - kd); j <= std::min(n - 1, i + kd); ++j)
         {
-            const long double Kij = in_o_K.At(i, j);
-            l_o_Sum.m_ld_Form += in_vdb_a[i] * Kij * in_vdb_b[j];
-            l_o_Sum.m_ld_Magnitude += std::fabs(in_vdb_a[i] * Kij * in_vdb_b[j]);
+            const double l_db_Term = ai * in_o_K.At(i, j) * in_f_b(j);
+            l_o_Form.Add(l_db_Term);
+            l_o_Magnitude.Add(std::fabs(l_db_Term));
         }
-    return l_o_Sum;
+    }
+    return {l_o_Form.Value(), l_o_Magnitude.Value()};
+}
+
+// The energy of the translation, 1^T K 1: the sum of K's entries, by blocks
+// of columns whose small sums are gathered with compensation.
+Energies TranslationEnergy(const BandMatrix<double>& in_o_K)
+{
+    const int n = in_o_K.get_m_int_Size();
+    const int kd = in_o_K.get_m_int_HalfBandwidth();
+    const int ld = in_o_K.get_LeadingDimension();
+    CompensatedSum l_o_Form;
+    double l_db_Magnitude = 0.0;
+    for (int l_int_Block = 0; l_int_Block < n; l_int_Block += 64)
+    {
+        double l_db_Sum = 0.0;
+        for (int j = l_int_Block; j < std::min(n, l_int_Block + 64); ++j)
+        {
+            const double* l_db_ptrColumn = in_o_K.get_Data() + static_cast<std::size_t>(j) * ld + kd - j;
+            for (int i = std::max(0, j - kd); i <= std::min(n - 1, j + kd); ++i)
+            {
+                l_db_Sum += l_db_ptrColumn[i];
+                l_db_Magnitude += std::fabs(l_db_ptrColumn[i]);
+            }
+        }
+        l_o_Form.Add(l_db_Sum);
+    }
+    return {l_o_Form.Value(), l_db_Magnitude};
 }
 
 } // namespace
 
 std::string FreeRigidMotion(const BandMatrix<double>& in_o_K, const Discretisation& in_o_Discretisation)
 {
-    const int n = in_o_K.get_m_int_Size();
     const Mesh& l_o_Mesh = in_o_Discretisation.get_Mesh();
-    const double l_db_Length = l_o_Mesh.get_End() - l_o_Mesh.get_Start();
-    const double l_db_Centre = 0.5 * (l_o_Mesh.get_Start() + l_o_Mesh.get_End());
-    // Translation: values 1, slopes 0. Rotation about the centre, scaled to
-    // values of order 1: w = (x - centre) / length, slopes 1 / length.
-    std::vector<double> l_vdb_Translation(n, 0.0), l_vdb_Rotation(n, 0.0);
-    for (int d = 0; d < n; ++d)
-        if (in_o_Discretisation.Kind(d) == UnknownKind::Value)
-        {
-            l_vdb_Translation[d] = 1.0;
-            l_vdb_Rotation[d] = (in_o_Discretisation.Position(d) - l_db_Centre) / l_db_Length;
-        }
-        else
-            l_vdb_Rotation[d] = 1.0 / l_db_Length;
-
-    const long double l_ld_Threshold = 64 * DBL_EPSILON;
-    const Energies l_o_TT = Energy(in_o_K, l_vdb_Translation, l_vdb_Translation);
+    const double l_db_Threshold = 64 * DBL_EPSILON;
     if (!in_o_Discretisation.get_Interpolation().IsHermite())
-        return std::fabs(l_o_TT.m_ld_Form) > l_ld_Threshold * l_o_TT.m_ld_Magnitude ? "" : "a translation";
+    {
+        const Energies l_o_TT = TranslationEnergy(in_o_K);
+        return std::fabs(l_o_TT.m_db_Form) > l_db_Threshold * l_o_TT.m_db_Magnitude ? "" : "a translation";
+    }
 
+    const RigidMotions r{in_o_Discretisation, 0.5 * (l_o_Mesh.get_Start() + l_o_Mesh.get_End()),
+                         l_o_Mesh.get_End() - l_o_Mesh.get_Start()};
+    auto T = [&](int d) { return r.Translation(d); };
+    auto R = [&](int d) { return r.Rotation(d); };
+    const Energies l_o_TT = Energy(in_o_K, T, T), l_o_RR = Energy(in_o_K, R, R);
+    const Energies l_o_TR = Energy(in_o_K, T, R), l_o_RT = Energy(in_o_K, R, T);
+    if (l_o_TT.m_db_Magnitude == 0.0 || l_o_RR.m_db_Magnitude == 0.0)
+        return l_o_TT.m_db_Magnitude == 0.0 ? "a translation" : "a rotation";
     // The smallest eigenvalue of the 2 by 2 energy matrix, each motion scaled
     // by the magnitude of its own energy.
-    const Energies l_o_RR = Energy(in_o_K, l_vdb_Rotation, l_vdb_Rotation);
-    const Energies l_o_TR = Energy(in_o_K, l_vdb_Translation, l_vdb_Rotation);
-    const Energies l_o_RT = Energy(in_o_K, l_vdb_Rotation, l_vdb_Translation);
-    if (l_o_TT.m_ld_Magnitude == 0.0L || l_o_RR.m_ld_Magnitude == 0.0L)
-        return l_o_TT.m_ld_Magnitude == 0.0L ? "a translation" : "a rotation";
-    const long double a = l_o_TT.m_ld_Form / l_o_TT.m_ld_Magnitude;
-    const long double d = l_o_RR.m_ld_Form / l_o_RR.m_ld_Magnitude;
-    const long double b =
-        0.5L * (l_o_TR.m_ld_Form + l_o_RT.m_ld_Form) / std::sqrt(l_o_TT.m_ld_Magnitude * l_o_RR.m_ld_Magnitude);
-    const long double l_ld_Smallest = 0.5L * (a + d - std::sqrt((a - d) * (a - d) + 4 * b * b));
+    const double a = l_o_TT.m_db_Form / l_o_TT.m_db_Magnitude;
+    const double d = l_o_RR.m_db_Form / l_o_RR.m_db_Magnitude;
+    const double b =
+        0.5 * (l_o_TR.m_db_Form + l_o_RT.m_db_Form) / std::sqrt(l_o_TT.m_db_Magnitude * l_o_RR.m_db_Magnitude);
+    const double l_db_Smallest = 0.5 * (a + d - std::hypot(a - d, 2 * b));
     // A negative energy is no free motion: the factorisation reports an indefinite matrix.
-    if (std::fabs(l_ld_Smallest) > l_ld_Threshold)
+    if (std::fabs(l_db_Smallest) > l_db_Threshold)
         return "";
     // Its eigenvector (v_t, v_r) in the scaled motions: w = v_t + v_r (x - centre) / length.
-    long double v_t = b, v_r = l_ld_Smallest - a;
-    if (std::fabs(b) <= 1e-12L && a <= d)
+    double v_t = b, v_r = l_db_Smallest - a;
+    if (std::fabs(b) <= 1e-12 && a <= d)
     {
-        v_t = 1.0L;
-        v_r = 0.0L;
+        v_t = 1.0;
+        v_r = 0.0;
     }
-    v_t /= std::sqrt(l_o_TT.m_ld_Magnitude);
-    v_r /= std::sqrt(l_o_RR.m_ld_Magnitude);
-    if (std::fabs(v_r) <= 1e-9L * std::fabs(v_t))
+    v_t /= std::sqrt(l_o_TT.m_db_Magnitude);
+    v_r /= std::sqrt(l_o_RR.m_db_Magnitude);
+    if (std::fabs(v_r) <= 1e-9 * std::fabs(v_t))
         return "a translation";
-    const double l_db_Pivot = static_cast<double>(l_db_Centre - v_t / v_r * l_db_Length);
-    return "a rotation about x = " + NumberText(l_db_Pivot);
+    return "a rotation about x = " + NumberText(r.m_db_Centre - v_t / v_r * r.m_db_Length);
 }

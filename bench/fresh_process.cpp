@@ -2,9 +2,9 @@
 // fresh process: run it under tools/run-benchmarks.sh, which reports the
 // whole process's wall time beside what it prints.
 //
-//   fem1d_fresh poisson N       order 1 Poisson, N elements (mesh, assembly, solve)
-//   fem1d_fresh cantilever N    Hermite cantilever under uniform load, static
-//   fem1d_fresh modes N K       the K lowest modes of that cantilever
+//   fem1d_fresh poisson N [double|extended]     order 1 Poisson, N elements (mesh, assembly, solve)
+//   fem1d_fresh cantilever N [double|extended]  Hermite cantilever under uniform load, static
+//   fem1d_fresh modes N K [double|extended]     the K lowest modes of that cantilever
 #include <sys/resource.h>
 
 #include <chrono>
@@ -34,6 +34,7 @@ struct CantileverCase
     {
         Integrands in;
         in.m_o_ptrK = Stiffness;
+        in.m_e_RigidMotions = RigidMotions::Lines;
         in.m_o_ptrM = Mass;
         in.m_o_ptrF = Load;
         Model model(Discretisation(Mesh(0.0, 1.0, n), Interpolation::Hermite()), in);
@@ -56,20 +57,26 @@ int main(int argc, char** argv)
 {
     if (argc < 3)
     {
-        std::fprintf(stderr, "usage: fem1d_fresh poisson|cantilever|modes N [K]\n");
+        std::fprintf(stderr, "usage: fem1d_fresh poisson|cantilever N [double|extended], fem1d_fresh modes N K "
+                             "[double|extended]\n");
         return 2;
     }
     const int n = std::atoi(argv[2]);
+    const bool l_b_Modes = std::strcmp(argv[1], "modes") == 0;
+    const int l_int_Modes = l_b_Modes && argc > 3 ? std::atoi(argv[3]) : 10;
+    const char* l_c_Arithmetic = argc > (l_b_Modes ? 4 : 3) ? argv[l_b_Modes ? 4 : 3] : "extended";
+    SolverSettings l_o_Settings;
+    l_o_Settings.m_e_Arithmetic = std::strcmp(l_c_Arithmetic, "double") == 0 ? Arithmetic::Double : Arithmetic::Extended;
     const auto l_o_Start = std::chrono::steady_clock::now();
     double l_db_Result = 0.0;
     try
     {
         if (std::strcmp(argv[1], "poisson") == 0)
-            l_db_Result = PoissonCase().Solve(n).get_m_vdb_Unknowns()[n / 2];
+            l_db_Result = PoissonCase().Solve(n, l_o_Settings.m_e_Arithmetic).get_m_vdb_Unknowns()[n / 2];
         else if (std::strcmp(argv[1], "cantilever") == 0)
-            l_db_Result = SolveLinearStatic(CantileverCase::Make(n)).Value(1.0);
+            l_db_Result = SolveLinearStatic(CantileverCase::Make(n), l_o_Settings).Value(1.0);
         else
-            l_db_Result = SolveModes(CantileverCase::Make(n), argc > 3 ? std::atoi(argv[3]) : 10).get_Omega(0);
+            l_db_Result = SolveModes(CantileverCase::Make(n), l_int_Modes, l_o_Settings).get_Omega(0);
     }
     catch (const ProblemError& e)
     {
@@ -77,7 +84,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const double l_db_Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - l_o_Start).count();
-    std::printf("%s %d: result %.17g, solve %.3f s, peak memory %.1f MB\n", argv[1], n, l_db_Result, l_db_Seconds,
-                PeakKilobytes() / 1024.0);
+    std::printf("%s %d (%s): result %.17g, solve %.3f s, peak memory %.1f MB\n", argv[1], n, l_c_Arithmetic,
+                l_db_Result, l_db_Seconds, PeakKilobytes() / 1024.0);
     return 0;
 }

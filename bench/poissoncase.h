@@ -33,12 +33,14 @@ struct PoissonCase
     }
 
     // Mesh, assembly and solve through the toolkit.
-    StaticSolution Solve(int n)
+    StaticSolution Solve(int n, Arithmetic in_e_Arithmetic)
     {
         Model model(Discretisation(Mesh(0.0, 1.0, n), Interpolation::Lagrange(1)), Make());
         model.FixValue(0.0, 0.0);
         model.FixValue(1.0, 0.0);
-        return SolveLinearStatic(model);
+        SolverSettings settings;
+        settings.m_e_Arithmetic = in_e_Arithmetic;
+        return SolveLinearStatic(model, settings);
     }
 };
 

@@ -95,14 +95,14 @@ double Assembler::StiffnessEnergy(const double* in_U)
 {
     const int N = m_int_Nodes;
     long double l_ld_Energy = 0.0L;
+    double Ke[4][4];
     for (int e = 0; e < m_o_Discretisation.get_Mesh().get_m_int_NumberOfElements(); ++e)
     {
         Element& l_o_Element = Prepare(e, in_U);
-        l_o_Element.CalculLocalMatrixK();
+        ElementStiffness(l_o_Element, e, Ke);
         for (int i = 0; i < N; ++i)
             for (int j = 0; j < N; ++j)
-                l_ld_Energy +=
-                    static_cast<long double>(m_vdb_Local[i]) * l_o_Element.get_m_mdb_K(i, j) * m_vdb_Local[j];
+                l_ld_Energy += static_cast<long double>(in_U[Unknown(e, i)]) * Ke[i][j] * in_U[Unknown(e, j)];
     }
     return static_cast<double>(l_ld_Energy);
 }

@@ -55,7 +55,7 @@ bool BandFactorisation::IsSymmetric(const BandMatrix<double>& in_o_Matrix)
 BandFactorisation::BandFactorisation(BandMatrix<double> in_o_Matrix, FactorisationMethod in_e_Method)
     : m_e_Method(in_e_Method), m_int_Size(in_o_Matrix.get_m_int_Size()),
       m_int_HalfBandwidth(in_o_Matrix.get_m_int_HalfBandwidth()), m_int_Leading(0), m_db_NormInfinity(0.0),
-      m_int_FailedUnknown(-1), m_db_ReciprocalCondition(0.0)
+      m_int_FailedUnknown(-1), m_db_SmallestPivotRatio(1.0), m_db_FailedPivotRatio(0.0)
 {
     if (m_e_Method == FactorisationMethod::Automatic)
         m_e_Method = IsSymmetric(in_o_Matrix) ? FactorisationMethod::Cholesky : FactorisationMethod::LU;
@@ -67,8 +67,23 @@ BandFactorisation::BandFactorisation(BandMatrix<double> in_o_Matrix, Factorisati
     {
         // The upper triangle is already in LAPACK's layout: factorise in place.
         m_int_Leading = in_o_Matrix.get_LeadingDimension();
+        std::vector<double> l_vdb_Diagonal(n);
+        for (int i = 0; i < n; ++i)
+            l_vdb_Diagonal[i] = in_o_Matrix.At(i, i);
         m_vdb_Factor = in_o_Matrix.TakeEntries();
         dpbtrf_("U", &n, &kd, m_vdb_Factor.data(), &m_int_Leading, &l_int_Info, 1);
+        // dpbtf2 leaves the pivot it refused in place, the updated diagonal entry.
+        if (l_int_Info > 0)
+        {
+            const double l_db_Pivot = m_vdb_Factor[static_cast<std::size_t>(l_int_Info - 1) * m_int_Leading + kd];
+            const double l_db_Diagonal = std::fabs(l_vdb_Diagonal[l_int_Info - 1]);
+            m_db_FailedPivotRatio = l_db_Diagonal > 0.0 ? l_db_Pivot / l_db_Diagonal : (l_db_Pivot < 0.0 ? -1.0 : 0.0);
+        }
+        for (int i = 0; i < (l_int_Info > 0 ? 0 : n); ++i)
+        {
+            const double l_db_Pivot = m_vdb_Factor[static_cast<std::size_t>(i) * m_int_Leading + kd];
+            m_db_SmallestPivotRatio = std::min(m_db_SmallestPivotRatio, l_db_Pivot * l_db_Pivot / l_vdb_Diagonal[i]);
+        }
     }
     else
     {
@@ -83,7 +98,6 @@ BandFactorisation::BandFactorisation(BandMatrix<double> in_o_Matrix, Factorisati
     }
     if (l_int_Info > 0)
         m_int_FailedUnknown = l_int_Info - 1;
-    m_db_ReciprocalCondition = EstimateReciprocalCondition();
 }
 
 void BandFactorisation::Solve(double* io_b) const

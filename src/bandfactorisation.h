@@ -30,13 +30,25 @@ public:
     // definite (Cholesky), or its pivot is exactly zero (LU).
     int get_m_int_FailedUnknown() const { return m_int_FailedUnknown; }
     bool Succeeded() const { return m_int_FailedUnknown < 0; }
+    // Cholesky's breakdown: the pivot's square that was not positive, over
+    // the magnitude of its diagonal entry (-1, say, for an indefinite matrix;
+    // a few units in the last place either side of zero for one singular to
+    // working precision). 0 for LU's exactly zero pivot.
+    double get_m_db_FailedPivotRatio() const { return m_db_FailedPivotRatio; }
 
     // Overwrites b with the solution of A x = b.
     void Solve(double* io_b) const;
-    // An estimate of 1 / (||A||_inf ||A^-1||_inf), made with the
-    // factorisation (one solve): an upper bound, exact where A^-1 has no
-    // negative entries; 0 for a failed factorisation.
-    double get_m_db_ReciprocalCondition() const { return m_db_ReciprocalCondition; }
+    // An estimate of 1 / (||A||_inf ||A^-1||_inf) from one more solve: an
+    // upper bound, exact where A^-1 has no negative entries; 0 for a failed
+    // factorisation.
+    double EstimateReciprocalCondition() const;
+    // Cholesky: the smallest ratio of a pivot's square to its diagonal entry,
+    // U_ii^2 / A_ii; its inverse is a lower bound of A's condition number,
+    // so a ratio at the unit roundoff means A is singular to working
+    // precision. 1 for LU.
+    double get_m_db_SmallestPivotRatio() const { return m_db_SmallestPivotRatio; }
+    // ||A||_inf of the matrix factorised.
+    double get_m_db_NormInfinity() const { return m_db_NormInfinity; }
 
     static bool IsSymmetric(const BandMatrix<double>& in_o_Matrix);
 
@@ -49,9 +61,8 @@ private:
     std::vector<int> m_vint_Pivots;
     double m_db_NormInfinity;
     int m_int_FailedUnknown;
-    double m_db_ReciprocalCondition;
-
-    double EstimateReciprocalCondition() const;
+    double m_db_SmallestPivotRatio;
+    double m_db_FailedPivotRatio;
 };
 
 #endif

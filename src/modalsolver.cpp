@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <numeric>
 
 #include <arpack/arpack.h>
@@ -11,28 +12,32 @@
 #include "bandfactorisation.h"
 #include "lapack.h"
 #include "problemerror.h"
+#include "refinedsolver.h"
 #include "rigidmotion.h"
+#include "staticsolver.h"
 
 namespace
 {
 
-// The system restricted to the unknowns that are not prescribed.
+// The system restricted to the unknowns that are not prescribed, K in the
+// arithmetic's type.
+template <class T>
 struct FreeSystem
 {
     std::vector<int> m_vint_Unknown; // free index -> global unknown
-    BandMatrix<double> m_o_K;
+    BandMatrix<T> m_o_K;
     BandMatrix<double> m_o_M;
 };
 
-FreeSystem Restrict(const Conditions& in_o_Conditions, const BandMatrix<double>& in_o_K,
-                    const BandMatrix<double>& in_o_M)
+template <class T>
+FreeSystem<T> Restrict(const Conditions& in_o_Conditions, const BandMatrix<T>& in_o_K, const BandMatrix<double>& in_o_M)
 {
     const int n = in_o_K.get_m_int_Size();
     const int kd = in_o_K.get_m_int_HalfBandwidth();
     std::vector<int> l_vint_Free(n, 0);
     for (const Conditions::Prescribed& l_o_Condition : in_o_Conditions.get_m_v_Prescribed())
         l_vint_Free[l_o_Condition.m_int_Unknown] = -1;
-    FreeSystem l_o_System;
+    FreeSystem<T> l_o_System;
     for (int d = 0; d < n; ++d)
         if (l_vint_Free[d] == 0)
         {
@@ -43,7 +48,7 @@ FreeSystem Restrict(const Conditions& in_o_Conditions, const BandMatrix<double>&
             l_vint_Free[d] = -1;
     const int nf = static_cast<int>(l_o_System.m_vint_Unknown.size());
     // Removing unknowns only brings the others closer: the band stays kd wide.
-    l_o_System.m_o_K = BandMatrix<double>(nf, kd);
+    l_o_System.m_o_K = BandMatrix<T>(nf, kd);
     l_o_System.m_o_M = BandMatrix<double>(nf, kd);
     for (int j = 0; j < n; ++j)
         for (int i = std::max(0, j - kd); i <= std::min(n - 1, j + kd); ++i)
@@ -54,6 +59,78 @@ FreeSystem Restrict(const Conditions& in_o_Conditions, const BandMatrix<double>&
             }
     return l_o_System;
 }
+
+BandMatrix<double> Rounded(const BandMatrix<double>& in_o_A) { return in_o_A; }
+BandMatrix<double> Rounded(const BandMatrix<Extended>& in_o_A)
+{
+    BandMatrix<double> l_o_Rounded(in_o_A.get_m_int_Size(), in_o_A.get_m_int_HalfBandwidth());
+    for (std::size_t k = 0; k < static_cast<std::size_t>(in_o_A.get_m_int_Size()) * in_o_A.get_LeadingDimension(); ++k)
+        l_o_Rounded.get_Data()[k] = to_double(in_o_A.get_Data()[k]);
+    return l_o_Rounded;
+}
+
+// The solves of shift-invert Lanczos, y = (K - sigma M)^-1 y, and what they
+// can vouch for.
+class ShiftedSolves
+{
+public:
+    // Double: a banded Cholesky factorisation of K - sigma M.
+    ShiftedSolves(const BandMatrix<double>& in_o_K, const BandMatrix<double>& in_o_M, double in_db_Sigma,
+                  const Discretisation& in_o_Discretisation)
+    {
+        BandMatrix<double> l_o_Shifted = Shifted(in_o_K, in_o_M, in_db_Sigma);
+        m_o_ptrDouble = std::make_unique<BandFactorisation>(std::move(l_o_Shifted), FactorisationMethod::Cholesky);
+        if (!m_o_ptrDouble->Succeeded())
+            throw ProblemError("the stiffness matrix is not positive semi-definite at " +
+                               in_o_Discretisation.Describe(m_o_ptrDouble->get_m_int_FailedUnknown()) +
+                               ": a stiffness coefficient is negative there");
+        m_o_Trust.m_db_ErrorEstimate =
+            std::min(1.0, DBL_EPSILON / std::max(m_o_ptrDouble->get_m_db_SmallestPivotRatio(), DBL_MIN));
+    }
+    // Extended: K - sigma M in extended precision, solved by refinement.
+    ShiftedSolves(const BandMatrix<Extended>& in_o_K, const BandMatrix<double>& in_o_M, double in_db_Sigma,
+                  const Discretisation& in_o_Discretisation)
+        : m_o_Shifted(Shifted(in_o_K, in_o_M, in_db_Sigma)),
+          m_o_ptrRefined(
+              std::make_unique<RefinedSolver>(m_o_Shifted, FactorisationMethod::Cholesky, in_o_Discretisation)),
+          m_v_Right(static_cast<std::size_t>(in_o_K.get_m_int_Size()))
+    {
+        m_o_Trust.m_e_Arithmetic = Arithmetic::Extended;
+        m_o_Trust.m_db_ErrorEstimate = DBL_EPSILON;
+    }
+
+    void Solve(double* io_y)
+    {
+        if (m_o_ptrDouble)
+            return m_o_ptrDouble->Solve(io_y);
+        for (std::size_t i = 0; i < m_v_Right.size(); ++i)
+            m_v_Right[i] = Extended(io_y[i]);
+        const RefinedSolver::Outcome l_o_Outcome = m_o_ptrRefined->Solve(m_v_Right.data(), io_y);
+        m_o_Trust.m_db_ErrorEstimate = std::max(m_o_Trust.m_db_ErrorEstimate, l_o_Outcome.m_db_ErrorEstimate);
+        m_o_Trust.m_b_ExtendedFactorisation = m_o_ptrRefined->UsesExtendedFactorisation();
+    }
+
+    const Trust& get_m_o_Trust() const { return m_o_Trust; }
+
+private:
+    template <class T>
+    static BandMatrix<T> Shifted(const BandMatrix<T>& in_o_K, const BandMatrix<double>& in_o_M, double in_db_Sigma)
+    {
+        BandMatrix<T> l_o_Shifted = in_o_K;
+        const int n = in_o_K.get_m_int_Size(), kd = in_o_K.get_m_int_HalfBandwidth();
+        if (in_db_Sigma != 0.0)
+            for (int j = 0; j < n; ++j)
+                for (int i = std::max(0, j - kd); i <= std::min(n - 1, j + kd); ++i)
+                    l_o_Shifted.At(i, j) -= T(in_db_Sigma) * T(in_o_M.At(i, j));
+        return l_o_Shifted;
+    }
+
+    std::unique_ptr<BandFactorisation> m_o_ptrDouble;
+    BandMatrix<Extended> m_o_Shifted;
+    std::unique_ptr<RefinedSolver> m_o_ptrRefined;
+    LargeVector<Extended> m_v_Right;
+    Trust m_o_Trust;
+};
 
 // A start vector for Lanczos with a part along every mode, the same on every run.
 std::vector<double> StartVector(int n)
@@ -74,15 +151,17 @@ struct Eigenpairs
     std::vector<double> m_vdb_Vectors; // column i: n entries
 };
 
-Eigenpairs SolveWhole(FreeSystem& io_o_System, int in_int_Modes)
+template <class T>
+Eigenpairs SolveWhole(const FreeSystem<T>& in_o_System, int in_int_Modes)
 {
-    const int n = io_o_System.m_o_K.get_m_int_Size();
-    const int kd = io_o_System.m_o_K.get_m_int_HalfBandwidth();
-    const int l_int_Leading = io_o_System.m_o_K.get_LeadingDimension();
+    BandMatrix<double> K = Rounded(in_o_System.m_o_K), M = in_o_System.m_o_M;
+    const int n = K.get_m_int_Size();
+    const int kd = K.get_m_int_HalfBandwidth();
+    const int l_int_Leading = K.get_LeadingDimension();
     std::vector<double> w(n), z(static_cast<std::size_t>(n) * n), l_vdb_Work(3 * static_cast<std::size_t>(n));
     int l_int_Info = 0;
-    dsbgv_("V", "U", &n, &kd, &kd, io_o_System.m_o_K.get_Data(), &l_int_Leading, io_o_System.m_o_M.get_Data(),
-           &l_int_Leading, w.data(), z.data(), &n, l_vdb_Work.data(), &l_int_Info, 1, 1);
+    dsbgv_("V", "U", &n, &kd, &kd, K.get_Data(), &l_int_Leading, M.get_Data(), &l_int_Leading, w.data(), z.data(), &n,
+           l_vdb_Work.data(), &l_int_Info, 1, 1);
     if (l_int_Info > n)
         throw ProblemError("the mass matrix is not positive definite: a mass coefficient is zero or negative");
     if (l_int_Info != 0)
@@ -93,31 +172,24 @@ Eigenpairs SolveWhole(FreeSystem& io_o_System, int in_int_Modes)
     return {w, z};
 }
 
-Eigenpairs SolveLanczos(const FreeSystem& in_o_System, int in_int_Modes, const Discretisation& in_o_Discretisation)
+template <class T>
+Eigenpairs SolveLanczos(const FreeSystem<T>& in_o_System, int in_int_Modes, const Discretisation& in_o_Discretisation,
+                        Trust& out_o_Trust)
 {
     const int n = in_o_System.m_o_K.get_m_int_Size();
-    const int kd = in_o_System.m_o_K.get_m_int_HalfBandwidth();
 
     // sigma = 0 where K holds every rigid motion; otherwise a shift far below
     // the lowest elastic eigenvalues but large enough to make K - sigma M definite.
     double l_db_Sigma = 0.0;
-    if (!FreeRigidMotion(in_o_System.m_o_K, in_o_Discretisation).empty())
+    if (!FreeRigidMotion(Rounded(in_o_System.m_o_K), in_o_Discretisation).empty())
     {
         double l_db_Ratio = 0.0;
         for (int i = 0; i < n; ++i)
             if (in_o_System.m_o_M.At(i, i) > 0.0)
-                l_db_Ratio = std::max(l_db_Ratio, in_o_System.m_o_K.At(i, i) / in_o_System.m_o_M.At(i, i));
+                l_db_Ratio = std::max(l_db_Ratio, ToDouble(in_o_System.m_o_K.At(i, i)) / in_o_System.m_o_M.At(i, i));
         l_db_Sigma = -1e-6 * l_db_Ratio;
     }
-    BandMatrix<double> l_o_Shifted = in_o_System.m_o_K;
-    for (int j = 0; j < n; ++j)
-        for (int i = std::max(0, j - kd); i <= std::min(n - 1, j + kd); ++i)
-            l_o_Shifted.At(i, j) -= l_db_Sigma * in_o_System.m_o_M.At(i, j);
-    const BandFactorisation l_o_Factorisation(std::move(l_o_Shifted), FactorisationMethod::Cholesky);
-    if (!l_o_Factorisation.Succeeded())
-        throw ProblemError("the stiffness matrix is not positive semi-definite at " +
-                           in_o_Discretisation.Describe(l_o_Factorisation.get_m_int_FailedUnknown()) +
-                           ": a stiffness coefficient is negative there");
+    ShiftedSolves l_o_Solves(in_o_System.m_o_K, in_o_System.m_o_M, l_db_Sigma, in_o_Discretisation);
 
     const int l_int_Vectors = std::min(n, std::max(2 * in_int_Modes + 1, 20));
     const int l_int_WorkLength = l_int_Vectors * (l_int_Vectors + 8);
@@ -136,13 +208,13 @@ Eigenpairs SolveLanczos(const FreeSystem& in_o_System, int in_int_Modes, const D
         if (ido == -1) // y = (K - sigma M)^-1 M x
         {
             in_o_System.m_o_M.Multiply(x, y);
-            l_o_Factorisation.Solve(y);
+            l_o_Solves.Solve(y);
         }
         else if (ido == 1) // y = (K - sigma M)^-1 (M x), M x given
         {
             const double* Mx = workd.data() + ipntr[2] - 1;
             std::copy(Mx, Mx + n, y);
-            l_o_Factorisation.Solve(y);
+            l_o_Solves.Solve(y);
         }
         else if (ido == 2) // y = M x
             in_o_System.m_o_M.Multiply(x, y);
@@ -164,37 +236,33 @@ Eigenpairs SolveLanczos(const FreeSystem& in_o_System, int in_int_Modes, const D
              ipntr, workd.data(), workl.data(), l_int_WorkLength, &info);
     if (info != 0)
         throw ProblemError("the Lanczos eigensolver failed (ARPACK dseupd, info " + std::to_string(info) + ")");
+    out_o_Trust = l_o_Solves.get_m_o_Trust();
     return l_o_Pairs;
 }
 
-} // namespace
-
-double ModalSolution::get_Omega(int in_int_i) const { return std::sqrt(std::max(m_vdb_Eigenvalues[in_int_i], 0.0)); }
-
-ModalSolution SolveModes(const Model& in_o_Model, int in_int_Modes)
+template <class T>
+ModalSolution SolveModesIn(const Model& in_o_Model, int in_int_Modes, const SolverSettings& in_o_Settings)
 {
     const Integrands& l_o_Integrands = in_o_Model.get_Integrands();
-    if (l_o_Integrands.m_o_ptrK == nullptr || l_o_Integrands.m_o_ptrM == nullptr)
-        throw ProblemError("a modal analysis needs a stiffness integrand (K) and a mass integrand (M)");
     const Discretisation& l_o_Discretisation = in_o_Model.get_Discretisation();
     const int n = l_o_Discretisation.get_m_int_NumberOfUnknowns();
     const int kd = l_o_Discretisation.get_HalfBandwidth();
 
-    BandMatrix<double> l_o_K(n, kd), l_o_M(n, kd);
+    FreeSystem<T> l_o_System;
     {
+        BandMatrix<T> l_o_K(n, kd);
+        BandMatrix<double> l_o_M(n, kd);
         Assembler l_o_Assembler(l_o_Discretisation, l_o_Integrands);
-        l_o_Assembler.AddStiffnessAndLoad<double>(nullptr, l_o_K, nullptr);
+        l_o_Assembler.AddStiffnessAndLoad<T>(nullptr, l_o_K, nullptr);
         l_o_Assembler.AddMass(l_o_M);
+        in_o_Model.get_Conditions().AddStiffness(l_o_K);
+        l_o_System = Restrict(in_o_Model.get_Conditions(), l_o_K, l_o_M);
     }
-    in_o_Model.get_Conditions().AddStiffness(l_o_K);
-    FreeSystem l_o_System = Restrict(in_o_Model.get_Conditions(), l_o_K, l_o_M);
-    l_o_K = BandMatrix<double>();
-    l_o_M = BandMatrix<double>();
     const int nf = static_cast<int>(l_o_System.m_vint_Unknown.size());
     if (in_int_Modes < 1 || in_int_Modes > nf)
         throw ProblemError("the problem has " + std::to_string(nf) + " free unknowns, so 1 to " + std::to_string(nf) +
                            " modes can be asked for, not " + std::to_string(in_int_Modes));
-    if (!BandFactorisation::IsSymmetric(l_o_System.m_o_K))
+    if (!BandFactorisation::IsSymmetric(Rounded(l_o_System.m_o_K)))
         throw ProblemError("a modal analysis needs a symmetric stiffness matrix: the stiffness integrand is not "
                            "symmetric (a convection term?)");
     if (!BandFactorisation::IsSymmetric(l_o_System.m_o_M))
@@ -205,9 +273,13 @@ ModalSolution SolveModes(const Model& in_o_Model, int in_int_Modes)
                                l_o_Discretisation.Describe(l_o_System.m_vint_Unknown[i]) +
                                ": a mass coefficient is zero or negative there");
 
+    Trust l_o_Trust;
+    l_o_Trust.m_e_Arithmetic = in_o_Settings.m_e_Arithmetic;
+    l_o_Trust.m_db_ErrorEstimate = DBL_EPSILON;
     Eigenpairs l_o_Pairs = nf <= std::max(2 * in_int_Modes + 1, 20)
                                ? SolveWhole(l_o_System, in_int_Modes)
-                               : SolveLanczos(l_o_System, in_int_Modes, l_o_Discretisation);
+                               : SolveLanczos(l_o_System, in_int_Modes, l_o_Discretisation, l_o_Trust);
+    l_o_Trust.m_s_Warning = TrustWarning(l_o_Trust, in_o_Settings.m_db_Accuracy);
 
     std::vector<int> l_vint_Order(in_int_Modes);
     std::iota(l_vint_Order.begin(), l_vint_Order.end(), 0);
@@ -233,5 +305,19 @@ ModalSolution SolveModes(const Model& in_o_Model, int in_int_Modes)
         l_vdb_Eigenvalues.push_back(l_o_Pairs.m_vdb_Values[l_int_Mode]);
         l_v_Shapes.emplace_back(l_o_Discretisation, std::move(U));
     }
-    return ModalSolution(std::move(l_vdb_Eigenvalues), std::move(l_v_Shapes));
+    return ModalSolution(std::move(l_vdb_Eigenvalues), std::move(l_v_Shapes), std::move(l_o_Trust));
+}
+
+} // namespace
+
+double ModalSolution::get_Omega(int in_int_i) const { return std::sqrt(std::max(m_vdb_Eigenvalues[in_int_i], 0.0)); }
+
+ModalSolution SolveModes(const Model& in_o_Model, int in_int_Modes, const SolverSettings& in_o_Settings)
+{
+    const Integrands& l_o_Integrands = in_o_Model.get_Integrands();
+    if (l_o_Integrands.m_o_ptrK == nullptr || l_o_Integrands.m_o_ptrM == nullptr)
+        throw ProblemError("a modal analysis needs a stiffness integrand (K) and a mass integrand (M)");
+    return in_o_Settings.m_e_Arithmetic == Arithmetic::Double
+               ? SolveModesIn<double>(in_o_Model, in_int_Modes, in_o_Settings)
+               : SolveModesIn<Extended>(in_o_Model, in_int_Modes, in_o_Settings);
 }

@@ -1,10 +1,12 @@
 #ifndef FEM1D_STATICSOLUTION_H
 #define FEM1D_STATICSOLUTION_H
 
+#include <string>
 #include <vector>
 
 #include "bandfactorisation.h"
 #include "fieldsolution.h"
+#include "solversettings.h"
 
 // The force (on a value) or moment (on a slope) that a prescribed unknown's
 // condition exerts on the problem, K U - F there: with it the loads, the
@@ -24,33 +26,49 @@ enum class Convergence
     ConvergedToRounding // the residual stopped falling at the level of rounding, above the tolerance
 };
 
+// What a solve can vouch for: the estimated relative error of the unknowns
+// from the arithmetic (not the discretisation's error), how it was found,
+// and a warning where it exceeds the accuracy asked for.
+struct Trust
+{
+    Arithmetic m_e_Arithmetic = Arithmetic::Double;
+    double m_db_ErrorEstimate = 0.0;
+    // Extended: the relative size of each refinement correction, the last
+    // solve's (for Newton, the last step's).
+    std::vector<double> m_vdb_Corrections;
+    bool m_b_ExtendedFactorisation = false;
+    std::string m_s_Warning; // empty where the estimate meets the accuracy
+};
+
 // A static solution, with what the solve found on the way: the reactions,
-// the factorisation used and its condition estimate, and for Newton's method
-// the residual norm of every iterate (the first is the start's).
+// the factorisation used, what the arithmetic can vouch for, and for
+// Newton's method the residual norm of every iterate (the first is the start's).
 class StaticSolution : public FieldSolution
 {
 public:
     StaticSolution(FieldSolution in_o_Field, std::vector<Reaction> in_v_Reactions, FactorisationMethod in_e_Method,
-                   double in_db_ReciprocalCondition, std::vector<double> in_vdb_Residuals, Convergence in_e_Convergence)
+                   Trust in_o_Trust, std::vector<double> in_vdb_Residuals, Convergence in_e_Convergence)
         : FieldSolution(std::move(in_o_Field)), m_v_Reactions(std::move(in_v_Reactions)), m_e_Method(in_e_Method),
-          m_db_ReciprocalCondition(in_db_ReciprocalCondition), m_vdb_Residuals(std::move(in_vdb_Residuals)),
+          m_o_Trust(std::move(in_o_Trust)), m_vdb_Residuals(std::move(in_vdb_Residuals)),
           m_e_Convergence(in_e_Convergence)
     {
     }
 
     const std::vector<Reaction>& get_m_v_Reactions() const { return m_v_Reactions; }
     FactorisationMethod get_m_e_Method() const { return m_e_Method; }
-    // Of the last matrix factorised.
-    double get_m_db_ReciprocalCondition() const { return m_db_ReciprocalCondition; }
+    const Trust& get_m_o_Trust() const { return m_o_Trust; }
     const std::vector<double>& get_m_vdb_Residuals() const { return m_vdb_Residuals; }
     Convergence get_m_e_Convergence() const { return m_e_Convergence; }
 
 private:
     std::vector<Reaction> m_v_Reactions;
     FactorisationMethod m_e_Method;
-    double m_db_ReciprocalCondition;
+    Trust m_o_Trust;
     std::vector<double> m_vdb_Residuals;
     Convergence m_e_Convergence;
 };
+
+// The warning of an estimate above the accuracy asked for; empty otherwise.
+std::string TrustWarning(const Trust& in_o_Trust, double in_db_Accuracy);
 
 #endif

@@ -2,9 +2,12 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <type_traits>
 
 #include "numbertext.h"
 #include "problemerror.h"
+#include "refinedsolver.h"
 #include "systemfactorisation.h"
 
 namespace
@@ -16,7 +19,11 @@ void RequireStiffness(const Model& in_o_Model)
         throw ProblemError("the problem has no stiffness integrand (K): a static solve needs one");
 }
 
-LargeVector<double> Zeros(int n) { return LargeVector<double>(static_cast<std::size_t>(n), 0.0); }
+template <class T>
+LargeVector<T> Zeros(int n)
+{
+    return LargeVector<T>(static_cast<std::size_t>(n), T(0.0));
+}
 
 void CheckFinite(const Discretisation& in_o_Discretisation, const double* in_U)
 {
@@ -26,7 +33,8 @@ void CheckFinite(const Discretisation& in_o_Discretisation, const double* in_U)
                                ": a coefficient or a load there is not finite, or the system overflows");
 }
 
-std::vector<Reaction> MakeReactions(const Model& in_o_Model, const std::vector<double>& in_vdb_Values)
+template <class T>
+std::vector<Reaction> MakeReactions(const Model& in_o_Model, const std::vector<T>& in_v_Values)
 {
     const Discretisation& l_o_Discretisation = in_o_Model.get_Discretisation();
     std::vector<Reaction> l_v_Reactions;
@@ -35,108 +43,155 @@ std::vector<Reaction> MakeReactions(const Model& in_o_Model, const std::vector<d
     {
         const int d = l_v_Prescribed[c].m_int_Unknown;
         l_v_Reactions.push_back(
-            {d, l_o_Discretisation.Kind(d), l_o_Discretisation.Position(d), in_vdb_Values[c]});
+            {d, l_o_Discretisation.Kind(d), l_o_Discretisation.Position(d), ToDouble(in_v_Values[c])});
     }
     return l_v_Reactions;
 }
 
-double Norm(const LargeVector<double>& in_vdb_v)
+template <class T>
+double Norm(const LargeVector<T>& in_v_v)
 {
     long double l_ld_Sum = 0.0L;
-    for (double v : in_vdb_v)
-        l_ld_Sum += static_cast<long double>(v) * v;
+    for (const T& v : in_v_v)
+        l_ld_Sum += static_cast<long double>(ToDouble(v)) * ToDouble(v);
     return static_cast<double>(std::sqrt(l_ld_Sum));
 }
 
-double MaximumMagnitude(const LargeVector<double>& in_vdb_v)
+double MaximumMagnitude(const double* in_x, std::size_t n)
 {
     double l_db_Maximum = 0.0;
-    for (double v : in_vdb_v)
-        l_db_Maximum = std::max(l_db_Maximum, std::fabs(v));
+    for (std::size_t i = 0; i < n; ++i)
+        l_db_Maximum = std::max(l_db_Maximum, std::fabs(in_x[i]));
     return l_db_Maximum;
 }
 
-// The residual K(U) U - F(U) with the conditions, and the tangent K + dK at
-// U; the reactions are the residual at the prescribed unknowns, which the
-// tangent system then clears.
+// A lower bound of the condition number of a factorised matrix that costs
+// no solve: the Cholesky pivots', and ||A|| ||x|| / ||b|| of a solve made.
+double ConditionLowerBound(const BandFactorisation& in_o_Factorisation, double in_db_SolutionSize,
+                           double in_db_LoadSize)
+{
+    const double l_db_FromSolve =
+        in_db_LoadSize > 0.0 ? in_o_Factorisation.get_m_db_NormInfinity() * in_db_SolutionSize / in_db_LoadSize : 1.0;
+    return std::max({1.0, 1.0 / in_o_Factorisation.get_m_db_SmallestPivotRatio(), l_db_FromSolve});
+}
+
+// The residual K(U) U - F(U) with the conditions, in T, and the tangent
+// K + dK at U; the reactions are the residual at the prescribed unknowns,
+// which the tangent system then clears.
+template <class T>
 struct Linearisation
 {
     BandMatrix<double> m_o_Tangent;
-    LargeVector<double> m_vdb_Residual;
-    std::vector<double> m_vdb_Reactions;
-    double m_db_Norm;
+    LargeVector<T> m_v_Residual;
+    std::vector<T> m_v_Reactions;
+    double m_db_Norm; // not finite where a trial step overflows: never lower
 };
 
-Linearisation Linearise(const Model& in_o_Model, Assembler& io_o_Assembler, const LargeVector<double>& in_U)
+template <class T>
+Linearisation<T> Linearise(const Model& in_o_Model, Assembler& io_o_Assembler, const LargeVector<double>& in_U)
 {
     const Discretisation& l_o_Discretisation = in_o_Model.get_Discretisation();
     const Conditions& l_o_Conditions = in_o_Model.get_Conditions();
     const int n = l_o_Discretisation.get_m_int_NumberOfUnknowns();
-    Linearisation l_o_Result{BandMatrix<double>(n, l_o_Discretisation.get_HalfBandwidth()), Zeros(n), {}, 0.0};
-    io_o_Assembler.AddTangentAndResidual(in_U.data(), l_o_Result.m_o_Tangent, l_o_Result.m_vdb_Residual.data());
+    Linearisation<T> l_o_Result{BandMatrix<double>(n, l_o_Discretisation.get_HalfBandwidth()), Zeros<T>(n), {}, 0.0};
+    io_o_Assembler.AddTangentAndResidual(in_U.data(), l_o_Result.m_o_Tangent, l_o_Result.m_v_Residual.data());
     l_o_Conditions.AddStiffness(l_o_Result.m_o_Tangent);
-    l_o_Conditions.AddResidual(in_U.data(), l_o_Result.m_vdb_Residual.data());
+    l_o_Conditions.AddResidual(in_U.data(), l_o_Result.m_v_Residual.data());
     for (const Conditions::Prescribed& l_o_Condition : l_o_Conditions.get_m_v_Prescribed())
-        l_o_Result.m_vdb_Reactions.push_back(l_o_Result.m_vdb_Residual[l_o_Condition.m_int_Unknown]);
-    ClearPrescribed(l_o_Conditions, l_o_Result.m_o_Tangent, l_o_Result.m_vdb_Residual.data());
-    // Not finite where a trial step overflows: such a step never counts as lower.
-    l_o_Result.m_db_Norm = Norm(l_o_Result.m_vdb_Residual);
+        l_o_Result.m_v_Reactions.push_back(l_o_Result.m_v_Residual[l_o_Condition.m_int_Unknown]);
+    ClearPrescribed(l_o_Conditions, l_o_Result.m_o_Tangent, l_o_Result.m_v_Residual.data());
+    l_o_Result.m_db_Norm = Norm(l_o_Result.m_v_Residual);
     return l_o_Result;
 }
 
-} // namespace
-
-StaticSolution SolveLinearStatic(const Model& in_o_Model, FactorisationMethod in_e_Method)
+StaticSolution SolveLinearDouble(const Model& in_o_Model, const SolverSettings& in_o_Settings)
 {
-    RequireStiffness(in_o_Model);
     const Discretisation& l_o_Discretisation = in_o_Model.get_Discretisation();
     const Conditions& l_o_Conditions = in_o_Model.get_Conditions();
     const int n = l_o_Discretisation.get_m_int_NumberOfUnknowns();
 
     BandMatrix<double> l_o_K(n, l_o_Discretisation.get_HalfBandwidth());
-    LargeVector<double> l_vdb_U = Zeros(n); // the load, then the solution
+    LargeVector<double> l_vdb_U = Zeros<double>(n); // the load, then the solution
     Assembler l_o_Assembler(l_o_Discretisation, in_o_Model.get_Integrands());
     l_o_Assembler.AddStiffnessAndLoad(nullptr, l_o_K, l_vdb_U.data());
     l_o_Conditions.AddStiffness(l_o_K);
     l_o_Conditions.AddLoads(l_vdb_U.data());
     const PrescribedRows<double> l_o_Rows(l_o_Conditions, l_o_K, l_vdb_U.data());
 
-    const BandFactorisation l_o_Factorisation = FactoriseSystem(std::move(l_o_K), in_e_Method, l_o_Discretisation);
+    const BandFactorisation l_o_Factorisation =
+        FactoriseSystem(std::move(l_o_K), in_o_Settings.m_e_Method, l_o_Discretisation);
+    const double l_db_LoadSize = MaximumMagnitude(l_vdb_U.data(), l_vdb_U.size());
     l_o_Factorisation.Solve(l_vdb_U.data());
     CheckFinite(l_o_Discretisation, l_vdb_U.data());
 
+    Trust l_o_Trust;
+    const double l_db_Condition =
+        ConditionLowerBound(l_o_Factorisation, MaximumMagnitude(l_vdb_U.data(), l_vdb_U.size()), l_db_LoadSize);
+    l_o_Trust.m_db_ErrorEstimate = std::min(1.0, DBL_EPSILON * l_db_Condition);
+    l_o_Trust.m_s_Warning = TrustWarning(l_o_Trust, in_o_Settings.m_db_Accuracy);
     std::vector<Reaction> l_v_Reactions = MakeReactions(in_o_Model, l_o_Rows.Reactions(l_vdb_U.data()));
-    const double l_db_Reciprocal = l_o_Factorisation.get_m_db_ReciprocalCondition();
     return StaticSolution(FieldSolution(l_o_Discretisation, std::move(l_vdb_U)), std::move(l_v_Reactions),
-                          l_o_Factorisation.get_m_e_Method(), l_db_Reciprocal, {}, Convergence::Linear);
+                          l_o_Factorisation.get_m_e_Method(), std::move(l_o_Trust), {}, Convergence::Linear);
 }
 
-StaticSolution SolveNewton(const Model& in_o_Model, const NewtonSettings& in_o_Settings)
+StaticSolution SolveLinearExtended(const Model& in_o_Model, const SolverSettings& in_o_Settings)
 {
-    RequireStiffness(in_o_Model);
+    const Discretisation& l_o_Discretisation = in_o_Model.get_Discretisation();
+    const Conditions& l_o_Conditions = in_o_Model.get_Conditions();
+    const int n = l_o_Discretisation.get_m_int_NumberOfUnknowns();
+
+    BandMatrix<Extended> l_o_K(n, l_o_Discretisation.get_HalfBandwidth());
+    LargeVector<Extended> l_v_F = Zeros<Extended>(n);
+    {
+        Assembler l_o_Assembler(l_o_Discretisation, in_o_Model.get_Integrands());
+        l_o_Assembler.AddStiffnessAndLoad(nullptr, l_o_K, l_v_F.data());
+    }
+    l_o_Conditions.AddStiffness(l_o_K);
+    l_o_Conditions.AddLoads(l_v_F.data());
+    const PrescribedRows<Extended> l_o_Rows(l_o_Conditions, l_o_K, l_v_F.data());
+
+    RefinedSolver l_o_Solver(l_o_K, in_o_Settings.m_e_Method, l_o_Discretisation);
+    LargeVector<double> l_vdb_U = Zeros<double>(n);
+    const RefinedSolver::Outcome l_o_Outcome = l_o_Solver.Solve(l_v_F.data(), l_vdb_U.data());
+    CheckFinite(l_o_Discretisation, l_vdb_U.data());
+
+    Trust l_o_Trust;
+    l_o_Trust.m_e_Arithmetic = Arithmetic::Extended;
+    l_o_Trust.m_db_ErrorEstimate = l_o_Outcome.m_db_ErrorEstimate;
+    l_o_Trust.m_vdb_Corrections = l_o_Outcome.m_vdb_Corrections;
+    l_o_Trust.m_b_ExtendedFactorisation = l_o_Solver.UsesExtendedFactorisation();
+    l_o_Trust.m_s_Warning = TrustWarning(l_o_Trust, in_o_Settings.m_db_Accuracy);
+    std::vector<Reaction> l_v_Reactions = MakeReactions(in_o_Model, l_o_Rows.Reactions(l_vdb_U.data()));
+    return StaticSolution(FieldSolution(l_o_Discretisation, std::move(l_vdb_U)), std::move(l_v_Reactions),
+                          l_o_Solver.get_m_e_Method(), std::move(l_o_Trust), {}, Convergence::Linear);
+}
+
+template <class T>
+StaticSolution SolveNewtonIn(const Model& in_o_Model, const NewtonSettings& in_o_Settings)
+{
     const Discretisation& l_o_Discretisation = in_o_Model.get_Discretisation();
     const int n = l_o_Discretisation.get_m_int_NumberOfUnknowns();
     Assembler l_o_Assembler(l_o_Discretisation, in_o_Model.get_Integrands());
 
-    LargeVector<double> U = Zeros(n);
+    LargeVector<double> U = Zeros<double>(n);
     for (const Conditions::Prescribed& l_o_Condition : in_o_Model.get_Conditions().get_m_v_Prescribed())
         U[l_o_Condition.m_int_Unknown] = l_o_Condition.m_db_Value;
 
-    Linearisation l_o_Current = Linearise(in_o_Model, l_o_Assembler, U);
+    Linearisation<T> l_o_Current = Linearise<T>(in_o_Model, l_o_Assembler, U);
     if (!std::isfinite(l_o_Current.m_db_Norm))
         throw ProblemError("the residual at the start of Newton's method is not finite: a coefficient or a load "
                            "is not finite there");
     std::vector<double> l_vdb_History{l_o_Current.m_db_Norm};
     const double l_db_First = l_o_Current.m_db_Norm;
-    double l_db_LastUpdate = HUGE_VAL;
-    double l_db_Reciprocal = 1.0;
+    double l_db_LastUpdate = HUGE_VAL, l_db_LastRelativeUpdate = 0.0, l_db_Condition = 1.0;
     FactorisationMethod l_e_Method = FactorisationMethod::Cholesky;
     Convergence l_e_Convergence = Convergence::Converged;
     for (int l_int_Iteration = 0;; ++l_int_Iteration)
     {
-        const double l_db_Size = MaximumMagnitude(U);
+        const double l_db_Size = MaximumMagnitude(U.data(), U.size());
         const bool l_b_ResidualMet = l_o_Current.m_db_Norm <= in_o_Settings.m_db_Tolerance * l_db_First;
-        const bool l_b_UpdateMet = l_int_Iteration > 0 && l_db_LastUpdate <= std::sqrt(in_o_Settings.m_db_Tolerance) * l_db_Size;
+        const bool l_b_UpdateMet =
+            l_int_Iteration > 0 && l_db_LastUpdate <= std::sqrt(in_o_Settings.m_db_Tolerance) * l_db_Size;
         if (l_o_Current.m_db_Norm == 0.0 || (l_b_ResidualMet && l_b_UpdateMet))
             break;
         if (l_int_Iteration == in_o_Settings.m_int_MaximumIterations)
@@ -148,16 +203,20 @@ StaticSolution SolveNewton(const Model& in_o_Model, const NewtonSettings& in_o_S
                                "integrand)");
 
         // The Newton direction: tangent * step = -residual.
-        LargeVector<double> l_vdb_Step = l_o_Current.m_vdb_Residual;
-        for (double& v : l_vdb_Step)
-            v = -v;
-        const BandFactorisation l_o_Factorisation =
-            FactoriseSystem(std::move(l_o_Current.m_o_Tangent), in_o_Settings.m_e_Method, l_o_Discretisation);
+        LargeVector<double> l_vdb_Step(static_cast<std::size_t>(n));
+        for (int d = 0; d < n; ++d)
+            l_vdb_Step[d] = -ToDouble(l_o_Current.m_v_Residual[d]);
+        const double l_db_RightSize = MaximumMagnitude(l_vdb_Step.data(), l_vdb_Step.size());
+        const BandFactorisation l_o_Factorisation = FactoriseSystem(
+            std::move(l_o_Current.m_o_Tangent), in_o_Settings.m_o_Solver.m_e_Method, l_o_Discretisation);
         l_o_Factorisation.Solve(l_vdb_Step.data());
         l_e_Method = l_o_Factorisation.get_m_e_Method();
-        l_db_Reciprocal = l_o_Factorisation.get_m_db_ReciprocalCondition();
-        const double l_db_StepSize = MaximumMagnitude(l_vdb_Step);
-        const double l_db_Rounding = 64 * DBL_EPSILON * std::max(l_db_Size, DBL_MIN) / std::max(l_db_Reciprocal, DBL_EPSILON);
+        const double l_db_StepSize = MaximumMagnitude(l_vdb_Step.data(), l_vdb_Step.size());
+        l_db_Condition = ConditionLowerBound(l_o_Factorisation, l_db_StepSize, l_db_RightSize);
+        // Residuals in double are themselves round-off of the tangent's
+        // condition times the unit roundoff; extended ones are not.
+        const double l_db_RoundingFactor = std::is_same<T, double>::value ? l_db_Condition : 1.0;
+        const double l_db_Rounding = 64 * DBL_EPSILON * std::max(l_db_Size, DBL_MIN) * l_db_RoundingFactor;
 
         // Full step, halved while it does not lower the residual.
         bool l_b_Lowered = false;
@@ -167,12 +226,13 @@ StaticSolution SolveNewton(const Model& in_o_Model, const NewtonSettings& in_o_S
             LargeVector<double> l_vdb_Trial = U;
             for (int d = 0; d < n; ++d)
                 l_vdb_Trial[d] += l_db_Fraction * l_vdb_Step[d];
-            Linearisation l_o_Trial = Linearise(in_o_Model, l_o_Assembler, l_vdb_Trial);
+            Linearisation<T> l_o_Trial = Linearise<T>(in_o_Model, l_o_Assembler, l_vdb_Trial);
             if (l_o_Trial.m_db_Norm < l_o_Current.m_db_Norm)
             {
                 U = std::move(l_vdb_Trial);
                 l_o_Current = std::move(l_o_Trial);
                 l_db_LastUpdate = l_db_Fraction * l_db_StepSize;
+                l_db_LastRelativeUpdate = l_db_LastUpdate / std::max(MaximumMagnitude(U.data(), U.size()), DBL_MIN);
                 l_b_Lowered = true;
                 break;
             }
@@ -184,8 +244,9 @@ StaticSolution SolveNewton(const Model& in_o_Model, const NewtonSettings& in_o_S
             if (l_db_StepSize <= l_db_Rounding)
             {
                 l_e_Convergence = l_b_ResidualMet ? Convergence::Converged : Convergence::ConvergedToRounding;
+                l_db_LastRelativeUpdate = l_db_StepSize / std::max(l_db_Size, DBL_MIN);
                 // The tangent was used up by the factorisation; rebuild the current state.
-                l_o_Current = Linearise(in_o_Model, l_o_Assembler, U);
+                l_o_Current = Linearise<T>(in_o_Model, l_o_Assembler, U);
                 break;
             }
             throw ProblemError("Newton's method stalled at iteration " + std::to_string(l_int_Iteration + 1) +
@@ -196,9 +257,46 @@ StaticSolution SolveNewton(const Model& in_o_Model, const NewtonSettings& in_o_S
         l_vdb_History.push_back(l_o_Current.m_db_Norm);
     }
     CheckFinite(l_o_Discretisation, U.data());
-    std::vector<Reaction> l_v_Reactions = MakeReactions(in_o_Model, l_o_Current.m_vdb_Reactions);
+
+    // The error left is about the last update; in double, at least the
+    // round-off of the tangent's condition.
+    Trust l_o_Trust;
+    l_o_Trust.m_e_Arithmetic = std::is_same<T, double>::value ? Arithmetic::Double : Arithmetic::Extended;
+    const double l_db_Floor = DBL_EPSILON * (std::is_same<T, double>::value ? l_db_Condition : 1.0);
+    l_o_Trust.m_db_ErrorEstimate = std::min(1.0, std::max(l_db_Floor, l_db_LastRelativeUpdate));
+    l_o_Trust.m_s_Warning = TrustWarning(l_o_Trust, in_o_Settings.m_o_Solver.m_db_Accuracy);
+    std::vector<Reaction> l_v_Reactions = MakeReactions(in_o_Model, l_o_Current.m_v_Reactions);
     return StaticSolution(FieldSolution(l_o_Discretisation, std::move(U)), std::move(l_v_Reactions), l_e_Method,
-                          l_db_Reciprocal, std::move(l_vdb_History), l_e_Convergence);
+                          std::move(l_o_Trust), std::move(l_vdb_History), l_e_Convergence);
+}
+
+} // namespace
+
+std::string TrustWarning(const Trust& in_o_Trust, double in_db_Accuracy)
+{
+    if (in_o_Trust.m_db_ErrorEstimate <= in_db_Accuracy)
+        return "";
+    char l_c_Text[160];
+    std::snprintf(l_c_Text, sizeof l_c_Text, "round-off: the unknowns are trusted to a relative %.1e only, above the %.1e asked for",
+                  in_o_Trust.m_db_ErrorEstimate, in_db_Accuracy);
+    return std::string(l_c_Text) + (in_o_Trust.m_e_Arithmetic == Arithmetic::Double
+                                         ? " (extended arithmetic would do better)"
+                                         : " (the problem is too ill-conditioned even for extended arithmetic)");
+}
+
+StaticSolution SolveLinearStatic(const Model& in_o_Model, const SolverSettings& in_o_Settings)
+{
+    RequireStiffness(in_o_Model);
+    return in_o_Settings.m_e_Arithmetic == Arithmetic::Double ? SolveLinearDouble(in_o_Model, in_o_Settings)
+                                                              : SolveLinearExtended(in_o_Model, in_o_Settings);
+}
+
+StaticSolution SolveNewton(const Model& in_o_Model, const NewtonSettings& in_o_Settings)
+{
+    RequireStiffness(in_o_Model);
+    return in_o_Settings.m_o_Solver.m_e_Arithmetic == Arithmetic::Double
+               ? SolveNewtonIn<double>(in_o_Model, in_o_Settings)
+               : SolveNewtonIn<Extended>(in_o_Model, in_o_Settings);
 }
 
 double EnergyNorm(const Model& in_o_Model, const FieldSolution& in_o_Solution)

@@ -26,14 +26,14 @@ BandFactorisation FactoriseSystem(BandMatrix<double> in_o_Matrix, FactorisationM
         throw ProblemError("the stiffness matrix is singular at " + l_s_Where +
                            ": a coefficient is zero there, or that part of the domain is not held");
     }
-    const double l_db_Reciprocal = l_o_Factorisation.get_m_db_ReciprocalCondition();
-    if (!(l_db_Reciprocal >= DBL_EPSILON))
+    const double l_db_Ratio = l_o_Factorisation.get_m_db_SmallestPivotRatio();
+    if (!(l_db_Ratio > 16 * DBL_EPSILON))
     {
-        char l_c_Estimate[32];
-        std::snprintf(l_c_Estimate, sizeof l_c_Estimate, "%.1e", l_db_Reciprocal);
-        throw ProblemError(std::string("the stiffness matrix is singular to working precision (reciprocal "
-                                       "condition estimate ") +
-                           l_c_Estimate +
+        char l_c_Bound[32];
+        std::snprintf(l_c_Bound, sizeof l_c_Bound, "%.1e", 1.0 / l_db_Ratio);
+        throw ProblemError(std::string("the stiffness matrix is singular to working precision (condition number "
+                                       "above ") +
+                           l_c_Bound +
                            "): a coefficient is zero over part of the domain, a part is not held, or the mesh "
                            "is too fine for double precision");
     }

@@ -7,8 +7,8 @@
 // Factorises an assembled system matrix (conditions applied) or throws a
 // ProblemError that says, in the problem's terms, why it cannot be solved:
 // a rigid motion that nothing holds, a breakdown of the factorisation at an
-// unknown, or a matrix singular to working precision (a reciprocal condition
-// estimate below the unit roundoff).
+// unknown, or a matrix singular to working precision (a Cholesky pivot whose
+// square is within 16 units in the last place of its diagonal entry).
 BandFactorisation FactoriseSystem(BandMatrix<double> in_o_Matrix, FactorisationMethod in_e_Method,
                                   const Discretisation& in_o_Discretisation);
 

@@ -19,7 +19,11 @@ struct Diffusion
                     double&)
     {
         const Diffusion& d = Of(o);
-        return d.a(d.at.m_db_x) * (1 + d.beta * u) * dPi * dPj + d.b * Pi * dPj + d.c * Pi * Pj;
+        return d.a(d.at.m_db_x) * (1 + d.beta * u) * dPi * dPj + d.b * Pi * dPj;
+    }
+    static double K0(void* o, int&, double&, double&, double& Pi, double&, double&, double& Pj, double&, double&)
+    {
+        return Of(o).c * Pi * Pj;
     }
     // d/dU_j of sum_k K_ik(U) U_k beyond K_ij: a beta psi_j psi_i' psi_k' U_k.
     static double dK(void* o, int&, double&, double&, double& Pj, double&, double&, double& dPi, double&, double&,
@@ -42,6 +46,8 @@ struct Diffusion
         Integrands in;
         in.m_o_ptrObject = this;
         in.m_o_ptrK = K;
+        in.m_o_ptrK0 = K0;
+        in.m_e_RigidMotions = RigidMotions::Constants;
         in.m_o_ptrdK = dK;
         in.m_o_ptrM = M;
         in.m_o_ptrF = F;
@@ -57,11 +63,13 @@ struct Beam
     std::function<double(double)> q = [](double) { return 0.0; };
 
     static Beam& Of(void* o) { return *static_cast<Beam*>(o); }
-    static double K(void* o, int&, double&, double&, double& Pi, double&, double& d2Pi, double& Pj, double&,
-                    double& d2Pj)
+    static double K(void* o, int&, double&, double&, double&, double&, double& d2Pi, double&, double&, double& d2Pj)
     {
-        const Beam& b = Of(o);
-        return b.EI * d2Pi * d2Pj + b.k * Pi * Pj;
+        return Of(o).EI * d2Pi * d2Pj;
+    }
+    static double K0(void* o, int&, double&, double&, double& Pi, double&, double&, double& Pj, double&, double&)
+    {
+        return Of(o).k * Pi * Pj;
     }
     static double M(void* o, int&, double&, double& Pi, double&, double&, double& Pj, double&, double&)
     {
@@ -77,6 +85,8 @@ struct Beam
         Integrands in;
         in.m_o_ptrObject = this;
         in.m_o_ptrK = K;
+        in.m_o_ptrK0 = K0;
+        in.m_e_RigidMotions = RigidMotions::Lines;
         in.m_o_ptrM = M;
         in.m_o_ptrF = F;
         in.m_o_ptrIntegrationPoint = &at;

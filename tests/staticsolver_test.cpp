@@ -327,7 +327,7 @@ const Unsolvable kUnsolvable[] = {
     {"BeamOnOneSupport", [] { SolveBeamFixedAt({0.25}); }, "not held: a rotation about x = 0.25"},
     {"FreeBeam", [] { SolveBeamFixedAt({}); }, "not held"},
     {"ZeroCoefficientOnARegion", [] { SolveBar([](double x) { return x < 0.5 ? 1.0 : 0.0; }, true); },
-     "not positive definite at the value at x = 0.666"},
+     "at the value at x = 0.666"},
     {"NegativeCoefficient", [] { SolveBar([](double) { return -1.0; }, true); }, "not positive definite"},
     {"ZeroLengthElement", [] { Mesh({0.0, 0.5, 0.5, 1.0}); }, "element 1 has zero or negative length"},
     {"ConditionOffTheNodes",

@@ -37,7 +37,7 @@ ensure_packages() {
     quietly $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ make cmake libtnt-dev liblapack-dev libarpack2-dev)
+BUILD_PACKAGES=(g++ make cmake libtnt-dev liblapack-dev libarpack2-dev libqd-dev)
 TEST_PACKAGES=(libgtest-dev)
 
 # Configures and builds the project in $BUILD_DIR with the extra CMake arguments given.

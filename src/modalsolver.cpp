@@ -181,7 +181,7 @@ Eigenpairs SolveLanczos(const FreeSystem<T>& in_o_System, int in_int_Modes, cons
     // sigma = 0 where K holds every rigid motion; otherwise a shift far below
     // the lowest elastic eigenvalues but large enough to make K - sigma M definite.
     double l_db_Sigma = 0.0;
-    if (!FreeRigidMotion(Rounded(in_o_System.m_o_K), in_o_Discretisation).empty())
+    if (!FreeRigidMotion(in_o_System.m_o_K, in_o_Discretisation).empty())
     {
         double l_db_Ratio = 0.0;
         for (int i = 0; i < n; ++i)

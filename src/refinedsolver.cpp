@@ -3,6 +3,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include <qd/qd_real.h>
+
 #include "problemerror.h"
 #include "rigidmotion.h"
 
@@ -63,17 +65,34 @@ void Residual(const BandMatrix<Extended>& in_o_A, const Extended* in_b, const do
     }
 }
 
+void ResidualQuadDouble(const BandMatrix<Extended>& in_o_A, const Extended* in_b, const double* in_x, Extended* out_r)
+{
+    const int n = in_o_A.get_m_int_Size();
+    const int kd = in_o_A.get_m_int_HalfBandwidth();
+    for (int i = 0; i < n; ++i)
+    {
+        qd_real l_o_Sum(in_b[i].x[0]);
+        l_o_Sum += in_b[i].x[1];
+        for (int j = std::max(0, i - kd); j <= std::min(n - 1, i + kd); ++j)
+        {
+            const Extended& a = in_o_A.At(i, j);
+            l_o_Sum -= qd_real(a.x[0]) * in_x[j];
+            l_o_Sum -= qd_real(a.x[1]) * in_x[j];
+        }
+        out_r[i] = Extended(l_o_Sum.x[0], l_o_Sum.x[1]);
+    }
+}
+
 RefinedSolver::RefinedSolver(const BandMatrix<Extended>& in_o_A, FactorisationMethod in_e_Method,
                              const Discretisation& in_o_Discretisation)
     : m_o_A(in_o_A), m_o_Discretisation(in_o_Discretisation), m_e_Method(in_e_Method)
 {
-    BandMatrix<double> l_o_Rounded = Rounded(in_o_A);
-    const std::string l_s_Free = FreeRigidMotion(l_o_Rounded, in_o_Discretisation);
+    const std::string l_s_Free = FreeRigidMotion(in_o_A, in_o_Discretisation);
     if (!l_s_Free.empty())
         throw ProblemError("the problem is not held: " + l_s_Free +
                            " of the whole domain takes no energy (prescribe a value, or add a spring, a Robin "
                            "condition or a reaction term)");
-    m_o_ptrDouble = std::make_unique<BandFactorisation>(std::move(l_o_Rounded), in_e_Method);
+    m_o_ptrDouble = std::make_unique<BandFactorisation>(Rounded(in_o_A), in_e_Method);
     m_e_Method = m_o_ptrDouble->get_m_e_Method();
     if (m_o_ptrDouble->Succeeded() && m_o_ptrDouble->get_m_db_SmallestPivotRatio() > 16 * DBL_EPSILON)
         return;
@@ -149,7 +168,13 @@ RefinedSolver::Outcome RefinedSolver::Solve(const Extended* in_b, double* out_x)
         }
         else
             l_db_Previous = l_db_Correction;
-        Residual(m_o_A, in_b, out_x, r.data());
+        // Systems that need the extended factorisation are conditioned beyond
+        // 1e15: a residual summed in double-double would limit x to that
+        // condition times 1e-32, so it is summed in quad-double.
+        if (m_o_ptrExtended)
+            ResidualQuadDouble(m_o_A, in_b, out_x, r.data());
+        else
+            Residual(m_o_A, in_b, out_x, r.data());
     }
     // The error left after the last correction d: about rate |d| / (1 - rate).
     const double l_db_Last = l_o_Outcome.m_vdb_Corrections.empty() ? 1.0 : l_o_Outcome.m_vdb_Corrections.back();

@@ -16,7 +16,8 @@
 // next correction would fall below x's rounding. Where the double factorisation is too poor a
 // preconditioner (it breaks down at rounding level, or the corrections
 // shrink by less than a factor of 10 a step) the system is factorised in
-// extended precision (BandLU) and refinement goes on with that.
+// extended precision (BandLU) and refinement goes on with that, its
+// residuals summed in quad-double.
 class RefinedSolver
 {
 public:
@@ -52,7 +53,9 @@ private:
     void FactoriseExtended();
 };
 
-// r = b - A x, in extended precision.
+// r = b - A x, rounded to extended precision: summed in double-double, or
+// in quad-double (QD's qd_real) for systems conditioned beyond 1e15.
 void Residual(const BandMatrix<Extended>& in_o_A, const Extended* in_b, const double* in_x, Extended* out_r);
+void ResidualQuadDouble(const BandMatrix<Extended>& in_o_A, const Extended* in_b, const double* in_x, Extended* out_r);
 
 #endif

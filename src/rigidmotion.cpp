@@ -25,6 +25,19 @@ struct CompensatedSum
     double Value() const { return m_db_Sum + m_db_Compensation; }
 };
 
+// Sums of double terms are compensated; extended sums need not be.
+template <class T>
+struct SumOf
+{
+    T m_Sum = T(0.0);
+    void Add(const T& in_x) { m_Sum += in_x; }
+    double Value() const { return ToDouble(m_Sum); }
+};
+template <>
+struct SumOf<double> : CompensatedSum
+{
+};
+
 struct Energies
 {
     double m_db_Form;      // r_a^T K r_b
@@ -34,7 +47,7 @@ struct Energies
 // The translation (values 1, slopes 0) and the rotation about the centre,
 // scaled to values of order 1 (w = (x - centre) / length, slopes 1 / length),
 // at one unknown.
-struct RigidMotions
+struct MotionValues
 {
     const Discretisation& m_o_Discretisation;
     double m_db_Centre, m_db_Length;
@@ -48,20 +61,21 @@ struct RigidMotions
     }
 };
 
-template <class MotionA, class MotionB>
-Energies Energy(const BandMatrix<double>& in_o_K, MotionA in_f_a, MotionB in_f_b)
+template <class T, class MotionA, class MotionB>
+Energies Energy(const BandMatrix<T>& in_o_K, MotionA in_f_a, MotionB in_f_b)
 {
     const int n = in_o_K.get_m_int_Size();
     const int kd = in_o_K.get_m_int_HalfBandwidth();
-    CompensatedSum l_o_Form, l_o_Magnitude;
+    SumOf<T> l_o_Form;
+    CompensatedSum l_o_Magnitude;
     for (int i = 0; i < n; ++i)
     {
         const double ai = in_f_a(i);
         for (int j = std::max(0, i - kd); j <= std::min(n - 1, i + kd); ++j)
         {
-            const double l_db_Term = ai * in_o_K.At(i, j) * in_f_b(j);
-            l_o_Form.Add(l_db_Term);
-            l_o_Magnitude.Add(std::fabs(l_db_Term));
+            const T l_Term = T(ai) * in_o_K.At(i, j) * T(in_f_b(j));
+            l_o_Form.Add(l_Term);
+            l_o_Magnitude.Add(Magnitude(l_Term));
         }
     }
     return {l_o_Form.Value(), l_o_Magnitude.Value()};
@@ -69,48 +83,57 @@ Energies Energy(const BandMatrix<double>& in_o_K, MotionA in_f_a, MotionB in_f_b
 
 // The energy of the translation, 1^T K 1: the sum of K's entries, by blocks
 // of columns whose small sums are gathered with compensation.
-Energies TranslationEnergy(const BandMatrix<double>& in_o_K)
+template <class T>
+Energies TranslationEnergy(const BandMatrix<T>& in_o_K)
 {
     const int n = in_o_K.get_m_int_Size();
     const int kd = in_o_K.get_m_int_HalfBandwidth();
     const int ld = in_o_K.get_LeadingDimension();
-    CompensatedSum l_o_Form;
+    SumOf<T> l_o_Form;
     double l_db_Magnitude = 0.0;
     for (int l_int_Block = 0; l_int_Block < n; l_int_Block += 64)
     {
-        double l_db_Sum = 0.0;
+        T l_Sum(0.0);
         for (int j = l_int_Block; j < std::min(n, l_int_Block + 64); ++j)
         {
-            const double* l_db_ptrColumn = in_o_K.get_Data() + static_cast<std::size_t>(j) * ld + kd - j;
+            const T* l_ptrColumn = in_o_K.get_Data() + static_cast<std::size_t>(j) * ld + kd - j;
             for (int i = std::max(0, j - kd); i <= std::min(n - 1, j + kd); ++i)
             {
-                l_db_Sum += l_db_ptrColumn[i];
-                l_db_Magnitude += std::fabs(l_db_ptrColumn[i]);
+                l_Sum += l_ptrColumn[i];
+                l_db_Magnitude += Magnitude(l_ptrColumn[i]);
             }
         }
-        l_o_Form.Add(l_db_Sum);
+        l_o_Form.Add(l_Sum);
     }
     return {l_o_Form.Value(), l_db_Magnitude};
 }
 
+// Within this of the magnitude of its energy, a motion's energy counts as
+// none: what rounding leaves of an exactly free motion, in each type.
+double Threshold(double, int) { return 64 * DBL_EPSILON; }
+double Threshold(const Extended&, int n) { return 64.0 * n * dd_real::_eps; }
+
 } // namespace
 
-std::string FreeRigidMotion(const BandMatrix<double>& in_o_K, const Discretisation& in_o_Discretisation)
+template <class T>
+std::string FreeRigidMotion(const BandMatrix<T>& in_o_K, const Discretisation& in_o_Discretisation)
 {
     const Mesh& l_o_Mesh = in_o_Discretisation.get_Mesh();
-    const double l_db_Threshold = 64 * DBL_EPSILON;
+    const double l_db_Threshold = Threshold(T(0.0), in_o_K.get_m_int_Size());
     if (!in_o_Discretisation.get_Interpolation().IsHermite())
     {
         const Energies l_o_TT = TranslationEnergy(in_o_K);
         return std::fabs(l_o_TT.m_db_Form) > l_db_Threshold * l_o_TT.m_db_Magnitude ? "" : "a translation";
     }
 
-    const RigidMotions r{in_o_Discretisation, 0.5 * (l_o_Mesh.get_Start() + l_o_Mesh.get_End()),
+    const MotionValues r{in_o_Discretisation, 0.5 * (l_o_Mesh.get_Start() + l_o_Mesh.get_End()),
                          l_o_Mesh.get_End() - l_o_Mesh.get_Start()};
-    auto T = [&](int d) { return r.Translation(d); };
-    auto R = [&](int d) { return r.Rotation(d); };
-    const Energies l_o_TT = Energy(in_o_K, T, T), l_o_RR = Energy(in_o_K, R, R);
-    const Energies l_o_TR = Energy(in_o_K, T, R), l_o_RT = Energy(in_o_K, R, T);
+    auto l_f_Translation = [&](int d) { return r.Translation(d); };
+    auto l_f_Rotation = [&](int d) { return r.Rotation(d); };
+    const Energies l_o_TT = Energy(in_o_K, l_f_Translation, l_f_Translation);
+    const Energies l_o_RR = Energy(in_o_K, l_f_Rotation, l_f_Rotation);
+    const Energies l_o_TR = Energy(in_o_K, l_f_Translation, l_f_Rotation);
+    const Energies l_o_RT = Energy(in_o_K, l_f_Rotation, l_f_Translation);
     if (l_o_TT.m_db_Magnitude == 0.0 || l_o_RR.m_db_Magnitude == 0.0)
         return l_o_TT.m_db_Magnitude == 0.0 ? "a translation" : "a rotation";
     // The smallest eigenvalue of the 2 by 2 energy matrix, each motion scaled
@@ -136,3 +159,6 @@ std::string FreeRigidMotion(const BandMatrix<double>& in_o_K, const Discretisati
         return "a translation";
     return "a rotation about x = " + NumberText(r.m_db_Centre - v_t / v_r * r.m_db_Length);
 }
+
+template std::string FreeRigidMotion(const BandMatrix<double>&, const Discretisation&);
+template std::string FreeRigidMotion(const BandMatrix<Extended>&, const Discretisation&);

@@ -5,6 +5,7 @@
 
 #include "bandmatrix.h"
 #include "discretisation.h"
+#include "extended.h"
 
 // Whether some rigid motion of the whole domain costs no energy in K (after
 // the conditions): a translation (every value alike) or, with Hermite
@@ -14,6 +15,7 @@
 // place of that sum of zero counts as none. Returns an empty text when K holds
 // every rigid motion, else what moves freely ("a translation", "a rotation
 // about x = 0.5").
-std::string FreeRigidMotion(const BandMatrix<double>& in_o_K, const Discretisation& in_o_Discretisation);
+template <class T>
+std::string FreeRigidMotion(const BandMatrix<T>& in_o_K, const Discretisation& in_o_Discretisation);
 
 #endif

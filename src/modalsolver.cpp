@@ -92,7 +92,7 @@ public:
                   const Discretisation& in_o_Discretisation)
         : m_o_Shifted(Shifted(in_o_K, in_o_M, in_db_Sigma)),
           m_o_ptrRefined(
-              std::make_unique<RefinedSolver>(m_o_Shifted, FactorisationMethod::Cholesky, in_o_Discretisation)),
+              std::make_unique<RefinedSolver<Extended>>(m_o_Shifted, FactorisationMethod::Cholesky, in_o_Discretisation)),
           m_v_Right(static_cast<std::size_t>(in_o_K.get_m_int_Size()))
     {
         m_o_Trust.m_e_Arithmetic = Arithmetic::Extended;
@@ -105,7 +105,7 @@ public:
             return m_o_ptrDouble->Solve(io_y);
         for (std::size_t i = 0; i < m_v_Right.size(); ++i)
             m_v_Right[i] = Extended(io_y[i]);
-        const RefinedSolver::Outcome l_o_Outcome = m_o_ptrRefined->Solve(m_v_Right.data(), io_y);
+        const RefinedSolver<Extended>::Outcome l_o_Outcome = m_o_ptrRefined->Solve(m_v_Right.data(), io_y);
         m_o_Trust.m_db_ErrorEstimate = std::max(m_o_Trust.m_db_ErrorEstimate, l_o_Outcome.m_db_ErrorEstimate);
         m_o_Trust.m_b_ExtendedFactorisation = m_o_ptrRefined->UsesExtendedFactorisation();
     }
@@ -127,7 +127,7 @@ private:
 
     std::unique_ptr<BandFactorisation> m_o_ptrDouble;
     BandMatrix<Extended> m_o_Shifted;
-    std::unique_ptr<RefinedSolver> m_o_ptrRefined;
+    std::unique_ptr<RefinedSolver<Extended>> m_o_ptrRefined;
     LargeVector<Extended> m_v_Right;
     Trust m_o_Trust;
 };

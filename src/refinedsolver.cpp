@@ -3,21 +3,20 @@
 #include <cfloat>
 #include <cmath>
 
-#include <qd/qd_real.h>
-
 #include "problemerror.h"
 #include "rigidmotion.h"
 
 namespace
 {
 
-BandMatrix<double> Rounded(const BandMatrix<Extended>& in_o_A)
+template <class To, class From, class Round>
+BandMatrix<To> Rounded(const BandMatrix<From>& in_o_A, Round in_f_Round)
 {
-    BandMatrix<double> l_o_Rounded(in_o_A.get_m_int_Size(), in_o_A.get_m_int_HalfBandwidth());
+    BandMatrix<To> l_o_Rounded(in_o_A.get_m_int_Size(), in_o_A.get_m_int_HalfBandwidth());
     const std::size_t l_Entries =
         static_cast<std::size_t>(in_o_A.get_m_int_Size()) * in_o_A.get_LeadingDimension();
     for (std::size_t k = 0; k < l_Entries; ++k)
-        l_o_Rounded.get_Data()[k] = to_double(in_o_A.get_Data()[k]);
+        l_o_Rounded.get_Data()[k] = in_f_Round(in_o_A.get_Data()[k]);
     return l_o_Rounded;
 }
 
@@ -33,14 +32,17 @@ double MaximumMagnitude(const double* in_x, int n)
 constexpr double kSlowRate = 0.1;
 constexpr int kMaximumSteps = 12;
 
-} // namespace
+QuadExtended ToQuad(const Extended& in_o_x) { return QuadExtended(in_o_x.x[0], in_o_x.x[1], 0.0, 0.0); }
+const QuadExtended& ToQuad(const QuadExtended& in_o_x) { return in_o_x; }
+Extended FromQuad(const QuadExtended& in_o_x, const Extended&) { return ToExtended(in_o_x); }
+QuadExtended FromQuad(const QuadExtended& in_o_x, const QuadExtended&) { return in_o_x; }
 
 // Row by row in double-double arithmetic, unrolled by hand for speed: each
 // product A_ij x_j is split exactly into its rounded value and error (one
 // fused multiply-add), and the row's sum keeps its rounding errors apart
 // until the end, so that the residual of a nearly exact solution keeps its
 // digits however much its terms cancel.
-void Residual(const BandMatrix<Extended>& in_o_A, const Extended* in_b, const double* in_x, Extended* out_r)
+void ResidualDoubleDouble(const BandMatrix<Extended>& in_o_A, const Extended* in_b, const double* in_x, Extended* out_r)
 {
     const int n = in_o_A.get_m_int_Size();
     const int kd = in_o_A.get_m_int_HalfBandwidth();
@@ -65,26 +67,44 @@ void Residual(const BandMatrix<Extended>& in_o_A, const Extended* in_b, const do
     }
 }
 
-void ResidualQuadDouble(const BandMatrix<Extended>& in_o_A, const Extended* in_b, const double* in_x, Extended* out_r)
+// The same in quad-double, for a system held in double-double or quad-double.
+template <class S>
+void ResidualQuadDouble(const BandMatrix<S>& in_o_A, const S* in_b, const double* in_x, S* out_r)
 {
     const int n = in_o_A.get_m_int_Size();
     const int kd = in_o_A.get_m_int_HalfBandwidth();
     for (int i = 0; i < n; ++i)
     {
-        qd_real l_o_Sum(in_b[i].x[0]);
-        l_o_Sum += in_b[i].x[1];
+        QuadExtended l_o_Sum = ToQuad(in_b[i]);
         for (int j = std::max(0, i - kd); j <= std::min(n - 1, i + kd); ++j)
-        {
-            const Extended& a = in_o_A.At(i, j);
-            l_o_Sum -= qd_real(a.x[0]) * in_x[j];
-            l_o_Sum -= qd_real(a.x[1]) * in_x[j];
-        }
-        out_r[i] = Extended(l_o_Sum.x[0], l_o_Sum.x[1]);
+            l_o_Sum -= ToQuad(in_o_A.At(i, j)) * in_x[j];
+        out_r[i] = FromQuad(l_o_Sum, in_b[i]);
     }
 }
 
-RefinedSolver::RefinedSolver(const BandMatrix<Extended>& in_o_A, FactorisationMethod in_e_Method,
-                             const Discretisation& in_o_Discretisation)
+// A system held in double-double has its residuals summed in double-double,
+// or in quad-double once it needs the extended factorisation; one held in
+// quad-double, always in quad-double.
+void ResidualOf(const BandMatrix<Extended>& in_o_A, const Extended* in_b, const double* in_x, Extended* out_r,
+                bool in_b_Conditioned)
+{
+    if (in_b_Conditioned)
+        ResidualQuadDouble(in_o_A, in_b, in_x, out_r);
+    else
+        ResidualDoubleDouble(in_o_A, in_b, in_x, out_r);
+}
+
+void ResidualOf(const BandMatrix<QuadExtended>& in_o_A, const QuadExtended* in_b, const double* in_x,
+                QuadExtended* out_r, bool)
+{
+    ResidualQuadDouble(in_o_A, in_b, in_x, out_r);
+}
+
+} // namespace
+
+template <class S>
+RefinedSolver<S>::RefinedSolver(const BandMatrix<S>& in_o_A, FactorisationMethod in_e_Method,
+                                const Discretisation& in_o_Discretisation)
     : m_o_A(in_o_A), m_o_Discretisation(in_o_Discretisation), m_e_Method(in_e_Method)
 {
     const std::string l_s_Free = FreeRigidMotion(in_o_A, in_o_Discretisation);
@@ -92,7 +112,8 @@ RefinedSolver::RefinedSolver(const BandMatrix<Extended>& in_o_A, FactorisationMe
         throw ProblemError("the problem is not held: " + l_s_Free +
                            " of the whole domain takes no energy (prescribe a value, or add a spring, a Robin "
                            "condition or a reaction term)");
-    m_o_ptrDouble = std::make_unique<BandFactorisation>(Rounded(in_o_A), in_e_Method);
+    m_o_ptrDouble = std::make_unique<BandFactorisation>(
+        Rounded<double>(in_o_A, [](const S& in_x) { return ToDouble(in_x); }), in_e_Method);
     m_e_Method = m_o_ptrDouble->get_m_e_Method();
     if (m_o_ptrDouble->Succeeded() && m_o_ptrDouble->get_m_db_SmallestPivotRatio() > 16 * DBL_EPSILON)
         return;
@@ -108,20 +129,30 @@ RefinedSolver::RefinedSolver(const BandMatrix<Extended>& in_o_A, FactorisationMe
     FactoriseExtended();
 }
 
-void RefinedSolver::FactoriseExtended()
+template <class S>
+void RefinedSolver<S>::FactoriseExtended()
 {
-    m_o_ptrExtended = std::make_unique<BandLU<Extended>>(m_o_A);
+    m_o_ptrExtended = std::make_unique<BandLU<Extended>>(
+        Rounded<Extended>(m_o_A, [](const S& in_x) { return ToExtended(in_x); }));
     if (!m_o_ptrExtended->Succeeded())
         throw ProblemError("the stiffness matrix is singular at " +
                            m_o_Discretisation.Describe(m_o_ptrExtended->get_m_int_FailedUnknown()) +
                            ": a coefficient is zero there, or that part of the domain is not held");
 }
 
-RefinedSolver::Outcome RefinedSolver::Solve(const Extended* in_b, double* out_x)
+template <class S>
+void RefinedSolver<S>::Residual(const S* in_b, const double* in_x, S* out_r) const
+{
+    ResidualOf(m_o_A, in_b, in_x, out_r, m_o_ptrExtended != nullptr);
+}
+
+template <class S>
+typename RefinedSolver<S>::Outcome RefinedSolver<S>::Solve(const S* in_b, double* out_x)
 {
     const int n = m_o_A.get_m_int_Size();
     Outcome l_o_Outcome{{}, 1.0, false};
-    LargeVector<Extended> r(in_b, in_b + n);
+    LargeVector<S> r(in_b, in_b + n);
+    LargeVector<Extended> l_v_Extended(m_o_ptrExtended ? static_cast<std::size_t>(n) : 0);
     LargeVector<double> d(static_cast<std::size_t>(n));
     std::fill(out_x, out_x + n, 0.0);
     double l_db_Previous = HUGE_VAL, l_db_Rate = 1.0;
@@ -129,14 +160,17 @@ RefinedSolver::Outcome RefinedSolver::Solve(const Extended* in_b, double* out_x)
     {
         if (m_o_ptrExtended)
         {
-            m_o_ptrExtended->Solve(r.data());
+            l_v_Extended.resize(static_cast<std::size_t>(n));
             for (int i = 0; i < n; ++i)
-                d[i] = to_double(r[i]);
+                l_v_Extended[i] = ToExtended(r[i]);
+            m_o_ptrExtended->Solve(l_v_Extended.data());
+            for (int i = 0; i < n; ++i)
+                d[i] = to_double(l_v_Extended[i]);
         }
         else
         {
             for (int i = 0; i < n; ++i)
-                d[i] = to_double(r[i]);
+                d[i] = ToDouble(r[i]);
             m_o_ptrDouble->Solve(d.data());
         }
         for (int i = 0; i < n; ++i)
@@ -168,13 +202,7 @@ RefinedSolver::Outcome RefinedSolver::Solve(const Extended* in_b, double* out_x)
         }
         else
             l_db_Previous = l_db_Correction;
-        // Systems that need the extended factorisation are conditioned beyond
-        // 1e15: a residual summed in double-double would limit x to that
-        // condition times 1e-32, so it is summed in quad-double.
-        if (m_o_ptrExtended)
-            ResidualQuadDouble(m_o_A, in_b, out_x, r.data());
-        else
-            Residual(m_o_A, in_b, out_x, r.data());
+        Residual(in_b, out_x, r.data());
     }
     // The error left after the last correction d: about rate |d| / (1 - rate).
     const double l_db_Last = l_o_Outcome.m_vdb_Corrections.empty() ? 1.0 : l_o_Outcome.m_vdb_Corrections.back();
@@ -182,3 +210,6 @@ RefinedSolver::Outcome RefinedSolver::Solve(const Extended* in_b, double* out_x)
     l_o_Outcome.m_db_ErrorEstimate = l_o_Outcome.m_b_Converged ? std::max(DBL_EPSILON, l_db_Left) : std::max(DBL_EPSILON, l_db_Last);
     return l_o_Outcome;
 }
+
+template class RefinedSolver<Extended>;
+template class RefinedSolver<QuadExtended>;

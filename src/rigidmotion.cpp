@@ -31,16 +31,17 @@ struct SumOf
 {
     T m_Sum = T(0.0);
     void Add(const T& in_x) { m_Sum += in_x; }
-    double Value() const { return ToDouble(m_Sum); }
+    Extended Value() const { return ToExtended(m_Sum); }
 };
 template <>
 struct SumOf<double> : CompensatedSum
 {
+    Extended Value() const { return Extended(m_db_Sum) + m_db_Compensation; }
 };
 
 struct Energies
 {
-    double m_db_Form;      // r_a^T K r_b
+    Extended m_o_Form;     // r_a^T K r_b, to the precision of its sum
     double m_db_Magnitude; // sum of |K_ij| |r_a,i| |r_b,j|
 };
 
@@ -111,7 +112,11 @@ Energies TranslationEnergy(const BandMatrix<T>& in_o_K)
 // Within this of the magnitude of its energy, a motion's energy counts as
 // none: what rounding leaves of an exactly free motion, in each type.
 double Threshold(double, int) { return 64 * DBL_EPSILON; }
-double Threshold(const Extended&, int n) { return 64.0 * n * dd_real::_eps; }
+template <class T>
+double Threshold(const T& in_x, int n)
+{
+    return 64.0 * n * UnitRoundoff(in_x);
+}
 
 } // namespace
 
@@ -123,7 +128,7 @@ std::string FreeRigidMotion(const BandMatrix<T>& in_o_K, const Discretisation& i
     if (!in_o_Discretisation.get_Interpolation().IsHermite())
     {
         const Energies l_o_TT = TranslationEnergy(in_o_K);
-        return std::fabs(l_o_TT.m_db_Form) > l_db_Threshold * l_o_TT.m_db_Magnitude ? "" : "a translation";
+        return std::fabs(to_double(l_o_TT.m_o_Form)) > l_db_Threshold * l_o_TT.m_db_Magnitude ? "" : "a translation";
     }
 
     const MotionValues r{in_o_Discretisation, 0.5 * (l_o_Mesh.get_Start() + l_o_Mesh.get_End()),
@@ -137,18 +142,24 @@ std::string FreeRigidMotion(const BandMatrix<T>& in_o_K, const Discretisation& i
     if (l_o_TT.m_db_Magnitude == 0.0 || l_o_RR.m_db_Magnitude == 0.0)
         return l_o_TT.m_db_Magnitude == 0.0 ? "a translation" : "a rotation";
     // The smallest eigenvalue of the 2 by 2 energy matrix, each motion scaled
-    // by the magnitude of its own energy.
-    const double a = l_o_TT.m_db_Form / l_o_TT.m_db_Magnitude;
-    const double d = l_o_RR.m_db_Form / l_o_RR.m_db_Magnitude;
-    const double b =
-        0.5 * (l_o_TR.m_db_Form + l_o_RT.m_db_Form) / std::sqrt(l_o_TT.m_db_Magnitude * l_o_RR.m_db_Magnitude);
-    const double l_db_Smallest = 0.5 * (a + d - std::hypot(a - d, 2 * b));
+    // by the magnitude of its own energy: the determinant over the largest,
+    // in double-double, since it may be far below the entries.
+    const Extended a = l_o_TT.m_o_Form / l_o_TT.m_db_Magnitude;
+    const Extended d = l_o_RR.m_o_Form / l_o_RR.m_db_Magnitude;
+    const Extended b =
+        0.5 * (l_o_TR.m_o_Form + l_o_RT.m_o_Form) / std::sqrt(l_o_TT.m_db_Magnitude * l_o_RR.m_db_Magnitude);
+    const double l_db_Largest = 0.5 * to_double(a + d) + std::hypot(0.5 * to_double(a - d), to_double(b));
+    // det from the unscaled energies, so that no rounded scale enters it.
+    const Extended l_o_Mixed = 0.5 * (l_o_TR.m_o_Form + l_o_RT.m_o_Form);
+    const Extended l_o_Determinant = (l_o_TT.m_o_Form * l_o_RR.m_o_Form - l_o_Mixed * l_o_Mixed) /
+                                     (l_o_TT.m_db_Magnitude * l_o_RR.m_db_Magnitude);
+    const Extended l_o_Smallest = l_db_Largest > 0.0 ? l_o_Determinant / l_db_Largest : Extended(0.0);
     // A negative energy is no free motion: the factorisation reports an indefinite matrix.
-    if (std::fabs(l_db_Smallest) > l_db_Threshold)
+    if (std::fabs(to_double(l_o_Smallest)) > l_db_Threshold)
         return "";
     // Its eigenvector (v_t, v_r) in the scaled motions: w = v_t + v_r (x - centre) / length.
-    double v_t = b, v_r = l_db_Smallest - a;
-    if (std::fabs(b) <= 1e-12 && a <= d)
+    double v_t = to_double(b), v_r = to_double(l_o_Smallest - a);
+    if (std::fabs(to_double(b)) <= 1e-12 && to_double(a) <= to_double(d))
     {
         v_t = 1.0;
         v_r = 0.0;
@@ -162,3 +173,14 @@ std::string FreeRigidMotion(const BandMatrix<T>& in_o_K, const Discretisation& i
 
 template std::string FreeRigidMotion(const BandMatrix<double>&, const Discretisation&);
 template std::string FreeRigidMotion(const BandMatrix<Extended>&, const Discretisation&);
+
+// A quad-double system is checked in double-double: its entries' rounding to
+// double-double leaves a free motion within that check's threshold.
+template <>
+std::string FreeRigidMotion(const BandMatrix<QuadExtended>& in_o_K, const Discretisation& in_o_Discretisation)
+{
+    BandMatrix<Extended> l_o_Rounded(in_o_K.get_m_int_Size(), in_o_K.get_m_int_HalfBandwidth());
+    for (std::size_t k = 0; k < static_cast<std::size_t>(in_o_K.get_m_int_Size()) * in_o_K.get_LeadingDimension(); ++k)
+        l_o_Rounded.get_Data()[k] = ToExtended(in_o_K.get_Data()[k]);
+    return FreeRigidMotion(l_o_Rounded, in_o_Discretisation);
+}

@@ -17,5 +17,7 @@
 // about x = 0.5").
 template <class T>
 std::string FreeRigidMotion(const BandMatrix<T>& in_o_K, const Discretisation& in_o_Discretisation);
+template <>
+std::string FreeRigidMotion(const BandMatrix<QuadExtended>& in_o_K, const Discretisation& in_o_Discretisation);
 
 #endif

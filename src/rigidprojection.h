@@ -18,90 +18,105 @@ enum class RigidMotions
 };
 
 
-// An element stiffness of a term that spares rigid motions, made to spare
-// them exactly in the scalar type T: K P for a general matrix, P K P for a
-// symmetric one, P the orthogonal projector onto the complement of the
-// element's rigid motions, in the element's unknowns with global signs
-// (values, and slopes dw/dx for Hermite). The constants are all ones
-// (Hermite: values 1, slopes 0); the straight line through the element's
-// centre has values -h/2 and h/2 and slopes 1, orthogonal to the constants.
-// A matrix that already spares them exactly is left as it is.
+// An element stiffness of a term that spares rigid motions, given in double
+// and made to spare them exactly in the scalar type T: K P for a general
+// matrix, P K P for a symmetric one, P the orthogonal projector onto the
+// complement of the element's rigid motions R, in the element's unknowns
+// with global signs (values, and slopes dw/dx for Hermite). The constants
+// are all ones (Hermite: values 1, slopes 0); the straight line through the
+// element's centre has values -h/2 and h/2 and slopes 1, orthogonal to the
+// constants.
+//
+// P K P = K - D with D = Y G R^T + R G Z - R G (R^T Y) G R^T, Y = K R,
+// Z = R^T K, G = (R^T R)^-1. Y and Z are as small as K's failure to spare R
+// (rounding, some 1e-16 of K) and are computed exactly in T, since K and R
+// are doubles; D then needs only double-double, its rounding some 1e-32 of
+// itself, so that the result spares R to T's own precision. A matrix that
+// already spares R exactly comes out unchanged.
 template <class T>
-void ProjectOutRigidMotions(T (&io_K)[4][4], int N, bool in_b_Hermite, RigidMotions in_e_Motions,
-                            double in_db_Length)
+void SpareRigidMotions(const double (&in_K)[4][4], T (&out_K)[4][4], int N, bool in_b_Hermite,
+                       RigidMotions in_e_Motions, double in_db_Length)
 {
+    for (int i = 0; i < N; ++i)
+        for (int j = 0; j < N; ++j)
+            out_K[i][j] = T(in_K[i][j]);
     if (in_e_Motions == RigidMotions::None)
         return;
-    T r[2][4];
+    double r[2][4];
+    Extended l_o_Norm[2]; // r^T r, exactly
     int l_int_Motions = 1;
     for (int k = 0; k < N; ++k)
-        r[0][k] = T(in_b_Hermite && k % 2 == 1 ? 0.0 : 1.0);
+        r[0][k] = in_b_Hermite && k % 2 == 1 ? 0.0 : 1.0;
+    l_o_Norm[0] = Extended(in_b_Hermite ? 2.0 : static_cast<double>(N));
     if (in_b_Hermite && in_e_Motions == RigidMotions::Lines)
     {
         l_int_Motions = 2;
         const double l_db_Half = 0.5 * in_db_Length;
         const double l_vdb_Line[4] = {-l_db_Half, 1.0, l_db_Half, 1.0};
         for (int k = 0; k < 4; ++k)
-            r[1][k] = T(l_vdb_Line[k]);
+            r[1][k] = l_vdb_Line[k];
+        l_o_Norm[1] = 2.0 * (Extended(l_db_Half) * l_db_Half) + 2.0;
     }
 
+    // Y = K R and Z = R^T K, exactly in T.
+    Extended Y[4][2], Z[2][4];
     bool l_b_Spared = true;
-    bool l_b_Symmetric = true;
-    double l_db_Largest = 0.0;
-    for (int i = 0; i < N; ++i)
-        for (int j = 0; j < N; ++j)
-            l_db_Largest = std::max(l_db_Largest, Magnitude(io_K[i][j]));
-    for (int i = 0; i < N; ++i)
-    {
-        for (int m = 0; m < l_int_Motions; ++m)
+    for (int m = 0; m < l_int_Motions; ++m)
+        for (int i = 0; i < N; ++i)
         {
-            T l_Sum(0.0);
+            T l_y(0.0), l_z(0.0);
             for (int j = 0; j < N; ++j)
-                l_Sum += io_K[i][j] * r[m][j];
-            l_b_Spared = l_b_Spared && l_Sum == T(0.0);
+            {
+                l_y += T(in_K[i][j]) * r[m][j];
+                l_z += T(in_K[j][i]) * r[m][j];
+            }
+            Y[i][m] = ToExtended(l_y);
+            Z[m][i] = ToExtended(l_z);
+            l_b_Spared = l_b_Spared && l_y == T(0.0);
         }
-        for (int j = 0; j < i; ++j)
-            l_b_Symmetric =
-                l_b_Symmetric && Magnitude(io_K[i][j] - io_K[j][i]) <= 64 * DBL_EPSILON * l_db_Largest;
-    }
     if (l_b_Spared)
         return;
-
-    // P = I - sum over the motions of r r^T / (r^T r).
-    T P[4][4];
+    double l_db_Largest = 0.0, l_db_Asymmetry = 0.0;
     for (int i = 0; i < N; ++i)
         for (int j = 0; j < N; ++j)
-            P[i][j] = T(i == j ? 1.0 : 0.0);
+        {
+            l_db_Largest = std::max(l_db_Largest, std::fabs(in_K[i][j]));
+            l_db_Asymmetry = std::max(l_db_Asymmetry, std::fabs(in_K[i][j] - in_K[j][i]));
+        }
+    const bool l_b_Symmetric = l_db_Asymmetry <= 64 * DBL_EPSILON * l_db_Largest;
+
+    // Scaled by G: Y G, G Z, and G (R^T Y) G.
+    Extended YG[4][2], GZ[2][4], GCG[2][2];
     for (int m = 0; m < l_int_Motions; ++m)
     {
-        T l_Norm(0.0);
-        for (int k = 0; k < N; ++k)
-            l_Norm += r[m][k] * r[m][k];
         for (int i = 0; i < N; ++i)
-            for (int j = 0; j < N; ++j)
-                P[i][j] -= r[m][i] * r[m][j] / l_Norm;
-    }
-    T KP[4][4];
-    for (int i = 0; i < N; ++i)
-        for (int j = 0; j < N; ++j)
         {
-            T l_Sum(0.0);
-            for (int k = 0; k < N; ++k)
-                l_Sum += io_K[i][k] * P[k][j];
-            KP[i][j] = l_Sum;
+            YG[i][m] = Y[i][m] / l_o_Norm[m];
+            GZ[m][i] = Z[m][i] / l_o_Norm[m];
         }
+        for (int l = 0; l < l_int_Motions; ++l)
+        {
+            Extended l_o_Sum(0.0);
+            for (int k = 0; k < N; ++k)
+                l_o_Sum += r[m][k] * YG[k][l];
+            GCG[m][l] = l_o_Sum / l_o_Norm[m];
+        }
+    }
     for (int i = 0; i < N; ++i)
         for (int j = 0; j < N; ++j)
         {
-            if (!l_b_Symmetric)
+            Extended D(0.0);
+            for (int m = 0; m < l_int_Motions; ++m)
             {
-                io_K[i][j] = KP[i][j];
-                continue;
+                D += YG[i][m] * r[m][j];
+                if (l_b_Symmetric)
+                {
+                    D += r[m][i] * GZ[m][j];
+                    for (int l = 0; l < l_int_Motions; ++l)
+                        D -= r[m][i] * GCG[m][l] * r[l][j];
+                }
             }
-            T l_Sum(0.0);
-            for (int k = 0; k < N; ++k)
-                l_Sum += P[i][k] * KP[k][j];
-            io_K[i][j] = l_Sum;
+            out_K[i][j] -= FromExtended<T>(D);
         }
 }
 

@@ -12,8 +12,9 @@ BandFactorisation FactoriseSystem(BandMatrix<double> in_o_Matrix, FactorisationM
     const std::string l_s_Free = FreeRigidMotion(in_o_Matrix, in_o_Discretisation);
     if (!l_s_Free.empty())
         throw ProblemError("the problem is not held: " + l_s_Free +
-                           " of the whole domain takes no energy (prescribe a value, or add a spring, a Robin "
-                           "condition or a reaction term)");
+                           " of the whole domain takes no energy to double precision (prescribe a value, or add a "
+                           "spring, a Robin condition or a reaction term; a problem held but beyond double "
+                           "precision needs extended arithmetic)");
 
     BandFactorisation l_o_Factorisation(std::move(in_o_Matrix), in_e_Method);
     if (!l_o_Factorisation.Succeeded())

@@ -88,12 +88,12 @@ void SpareRigidMotions(const double (&in_K)[4][4], T (&out_K)[4][4], int N, bool
     // Scaled by G: Y G, G Z, and G (R^T Y) G.
     Extended YG[4][2], GZ[2][4], GCG[2][2];
     for (int m = 0; m < l_int_Motions; ++m)
-    {
         for (int i = 0; i < N; ++i)
         {
             YG[i][m] = Y[i][m] / l_o_Norm[m];
             GZ[m][i] = Z[m][i] / l_o_Norm[m];
         }
+    for (int m = 0; m < l_int_Motions; ++m)
         for (int l = 0; l < l_int_Motions; ++l)
         {
             Extended l_o_Sum(0.0);
@@ -101,7 +101,6 @@ void SpareRigidMotions(const double (&in_K)[4][4], T (&out_K)[4][4], int N, bool
                 l_o_Sum += r[m][k] * YG[k][l];
             GCG[m][l] = l_o_Sum / l_o_Norm[m];
         }
-    }
     for (int i = 0; i < N; ++i)
         for (int j = 0; j < N; ++j)
         {

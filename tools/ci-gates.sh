@@ -52,4 +52,5 @@ quietly cmake -S "$ROOT_DIR/examples/consumer" -B "$WORK_DIR/consumer" -DCMAKE_P
 quietly cmake --build "$WORK_DIR/consumer"
 beam_output="$("$WORK_DIR/consumer/beam")"
 head -n 2 <<<"$beam_output"
+"$WORK_DIR/consumer/bar"
 echo "consumer: built against the installed package and ran"

@@ -84,6 +84,9 @@ public:
             throw ProblemError("the stiffness matrix is not positive semi-definite at " +
                                in_o_Discretisation.Describe(m_o_ptrDouble->get_m_int_FailedUnknown()) +
                                ": a stiffness coefficient is negative there");
+        if (!(m_o_ptrDouble->get_m_db_SmallestPivotRatio() > 16 * DBL_EPSILON))
+            throw ProblemError("the stiffness matrix is singular to double precision: the mesh is too fine for "
+                               "Arithmetic::Double (extended arithmetic solves it)");
         m_o_Trust.m_db_ErrorEstimate =
             std::min(1.0, DBL_EPSILON / std::max(m_o_ptrDouble->get_m_db_SmallestPivotRatio(), DBL_MIN));
     }
@@ -196,7 +199,7 @@ Eigenpairs SolveLanczos(const FreeSystem<T>& in_o_System, int in_int_Modes, cons
     std::vector<double> l_vdb_Residual = StartVector(n);
     std::vector<double> v(static_cast<std::size_t>(n) * l_int_Vectors), workd(3 * static_cast<std::size_t>(n)),
         workl(l_int_WorkLength);
-    a_int iparam[11] = {1, 0, 3000, 1, 0, 0, 3, 0, 0, 0, 0};
+    a_int iparam[11] = {1, 0, 100, 1, 0, 0, 3, 0, 0, 0, 0};
     a_int ipntr[14] = {};
     a_int ido = 0, info = 1; // info 1: start from l_vdb_Residual
     for (;;)

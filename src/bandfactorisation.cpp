@@ -67,22 +67,30 @@ BandFactorisation::BandFactorisation(BandMatrix<double> in_o_Matrix, Factorisati
     {
         // The upper triangle is already in LAPACK's layout: factorise in place.
         m_int_Leading = in_o_Matrix.get_LeadingDimension();
-        std::vector<double> l_vdb_Diagonal(n);
-        for (int i = 0; i < n; ++i)
-            l_vdb_Diagonal[i] = in_o_Matrix.At(i, i);
         m_vdb_Factor = in_o_Matrix.TakeEntries();
         dpbtrf_("U", &n, &kd, m_vdb_Factor.data(), &m_int_Leading, &l_int_Info, 1);
-        // dpbtf2 leaves the pivot it refused in place, the updated diagonal entry.
-        if (l_int_Info > 0)
+        // Column j of the factor holds U_kj above its pivot, and A_jj is the
+        // pivot's square plus their squares: no copy of A's diagonal is needed.
+        // dpbtf2 leaves a pivot it refused in place, as the updated diagonal entry.
+        const int l_int_Columns = l_int_Info > 0 ? l_int_Info : n;
+        for (int j = 0; j < l_int_Columns; ++j)
         {
-            const double l_db_Pivot = m_vdb_Factor[static_cast<std::size_t>(l_int_Info - 1) * m_int_Leading + kd];
-            const double l_db_Diagonal = std::fabs(l_vdb_Diagonal[l_int_Info - 1]);
-            m_db_FailedPivotRatio = l_db_Diagonal > 0.0 ? l_db_Pivot / l_db_Diagonal : (l_db_Pivot < 0.0 ? -1.0 : 0.0);
-        }
-        for (int i = 0; i < (l_int_Info > 0 ? 0 : n); ++i)
-        {
-            const double l_db_Pivot = m_vdb_Factor[static_cast<std::size_t>(i) * m_int_Leading + kd];
-            m_db_SmallestPivotRatio = std::min(m_db_SmallestPivotRatio, l_db_Pivot * l_db_Pivot / l_vdb_Diagonal[i]);
+            const double* l_db_ptrColumn = &m_vdb_Factor[static_cast<std::size_t>(j) * m_int_Leading + kd - j];
+            double l_db_Above = 0.0;
+            for (int k = std::max(0, j - kd); k < j; ++k)
+                l_db_Above += l_db_ptrColumn[k] * l_db_ptrColumn[k];
+            const double l_db_Pivot = l_db_ptrColumn[j];
+            if (l_int_Info > 0 && j == l_int_Info - 1)
+            {
+                const double l_db_Diagonal = std::fabs(l_db_Pivot + l_db_Above);
+                m_db_FailedPivotRatio =
+                    l_db_Diagonal > 0.0 ? l_db_Pivot / l_db_Diagonal : (l_db_Pivot < 0.0 ? -1.0 : 0.0);
+            }
+            else if (l_int_Info == 0)
+            {
+                const double l_db_Square = l_db_Pivot * l_db_Pivot;
+                m_db_SmallestPivotRatio = std::min(m_db_SmallestPivotRatio, l_db_Square / (l_db_Square + l_db_Above));
+            }
         }
     }
     else

@@ -2,23 +2,22 @@
 # installed package: LAPACK::LAPACK, fem1d::arpack and fem1d::qd.
 include(CMakeFindDependencyMacro)
 find_dependency(LAPACK)
-if(NOT TARGET fem1d::arpack)
-  find_library(FEM1D_ARPACK_LIBRARY NAMES arpack)
-  find_path(FEM1D_ARPACK_INCLUDE_DIR NAMES arpack/arpack.h)
-  if(NOT FEM1D_ARPACK_LIBRARY OR NOT FEM1D_ARPACK_INCLUDE_DIR)
-    message(FATAL_ERROR "ARPACK (arpack/arpack.h, libarpack) not found: install the Debian package libarpack2-dev")
+
+# An imported target for a library found by its header and name, or a fatal
+# error naming the Debian package that provides it.
+function(fem1d_import_library target header library package)
+  if(TARGET ${target})
+    return()
   endif()
-  add_library(fem1d::arpack UNKNOWN IMPORTED)
-  set_target_properties(fem1d::arpack PROPERTIES IMPORTED_LOCATION "${FEM1D_ARPACK_LIBRARY}"
-    INTERFACE_INCLUDE_DIRECTORIES "${FEM1D_ARPACK_INCLUDE_DIR}")
-endif()
-if(NOT TARGET fem1d::qd)
-  find_library(FEM1D_QD_LIBRARY NAMES qd)
-  find_path(FEM1D_QD_INCLUDE_DIR NAMES qd/dd_real.h)
-  if(NOT FEM1D_QD_LIBRARY OR NOT FEM1D_QD_INCLUDE_DIR)
-    message(FATAL_ERROR "QD (qd/dd_real.h, libqd) not found: install the Debian package libqd-dev")
+  find_library(FEM1D_${library}_LIBRARY NAMES ${library})
+  find_path(FEM1D_${library}_INCLUDE_DIR NAMES ${header})
+  if(NOT FEM1D_${library}_LIBRARY OR NOT FEM1D_${library}_INCLUDE_DIR)
+    message(FATAL_ERROR "${header} and lib${library} not found: install the Debian package ${package}")
   endif()
-  add_library(fem1d::qd UNKNOWN IMPORTED)
-  set_target_properties(fem1d::qd PROPERTIES IMPORTED_LOCATION "${FEM1D_QD_LIBRARY}"
-    INTERFACE_INCLUDE_DIRECTORIES "${FEM1D_QD_INCLUDE_DIR}")
-endif()
+  add_library(${target} UNKNOWN IMPORTED)
+  set_target_properties(${target} PROPERTIES IMPORTED_LOCATION "${FEM1D_${library}_LIBRARY}"
+    INTERFACE_INCLUDE_DIRECTORIES "${FEM1D_${library}_INCLUDE_DIR}")
+endfunction()
+
+fem1d_import_library(fem1d::arpack arpack/arpack.h arpack libarpack2-dev)
+fem1d_import_library(fem1d::qd qd/dd_real.h qd libqd-dev)

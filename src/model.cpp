@@ -22,22 +22,23 @@ Model::Model(Discretisation in_o_Discretisation, const Integrands& in_o_Integran
 {
 }
 
+void Model::Fix(int in_int_Unknown, double in_db_Value)
+{
+    if (m_o_Conditions.IsPrescribed(in_int_Unknown))
+        throw ProblemError(m_o_Discretisation.Describe(in_int_Unknown) + " is fixed twice");
+    m_o_Conditions.Prescribe(in_int_Unknown, in_db_Value);
+}
+
 void Model::FixValue(double in_db_x, double in_db_Value)
 {
     CheckFinite("the fixed value", in_db_x, in_db_Value);
-    const int d = m_o_Discretisation.ValueUnknownAt(in_db_x);
-    if (m_o_Conditions.IsPrescribed(d))
-        throw ProblemError("the value at x = " + NumberText(in_db_x) + " is fixed twice");
-    m_o_Conditions.Prescribe(d, in_db_Value);
+    Fix(m_o_Discretisation.ValueUnknownAt(in_db_x), in_db_Value);
 }
 
 void Model::FixSlope(double in_db_x, double in_db_Slope)
 {
     CheckFinite("the fixed slope", in_db_x, in_db_Slope);
-    const int d = m_o_Discretisation.SlopeUnknownAt(in_db_x);
-    if (m_o_Conditions.IsPrescribed(d))
-        throw ProblemError("the slope at x = " + NumberText(in_db_x) + " is fixed twice");
-    m_o_Conditions.Prescribe(d, in_db_Slope);
+    Fix(m_o_Discretisation.SlopeUnknownAt(in_db_x), in_db_Slope);
 }
 
 void Model::AddPointLoad(double in_db_x, double in_db_Force)

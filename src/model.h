@@ -33,6 +33,9 @@ private:
     Discretisation m_o_Discretisation;
     Integrands m_o_Integrands;
     Conditions m_o_Conditions;
+
+    // Prescribes an unknown once; a second time is a ProblemError.
+    void Fix(int in_int_Unknown, double in_db_Value);
 };
 
 #endif

@@ -15,7 +15,7 @@ build_project -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFEM1D_WERROR=ON -DFEM1D_SANITI
 ctest --test-dir "$BUILD_DIR" --output-on-failure --parallel "$(nproc)"
 run_programs "$BUILD_DIR/bin" >/dev/null
 
-echo "== valgrind memcheck on the three programs"
+echo "== valgrind memcheck on the programs"
 # The build of the test suite, as it stands (up to date after run-tests.sh).
 BUILD_DIR="$ROOT_DIR/build"
 build_project

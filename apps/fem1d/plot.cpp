@@ -99,7 +99,7 @@ std::string Script(const Results& r, const Table& t, const std::string& in_s_Out
     s += NodeBlock(t);
     if (l_b_Study)
         s += ConvergenceBlock(r) + "set multiplot layout 2,1\n";
-    s += "set title " + Quote(p.m_s_Name) + " noenhanced\nset xlabel 'x'\nset grid\nset key top left box opaque\n";
+    s += "set title " + Quote(p.m_s_Name) + " noenhanced\nset xlabel 'x'\nset grid\nset key below horizontal box\n";
     if (r.m_o_ptrModes)
     {
         s += "set ylabel 'mode shape'\n";

@@ -1,5 +1,6 @@
 #include "problemreader.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <utility>
@@ -129,6 +130,26 @@ std::string Key(const std::string& in_s_Name)
     return l_s_Key;
 }
 
+// The number of single-character edits from a to b.
+std::size_t EditDistance(const std::string& a, const std::string& b)
+{
+    std::vector<std::size_t> l_v_Row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        l_v_Row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i)
+    {
+        std::size_t l_l_Diagonal = l_v_Row[0];
+        l_v_Row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j)
+        {
+            const std::size_t l_l_Above = l_v_Row[j];
+            l_v_Row[j] = std::min({l_v_Row[j] + 1, l_v_Row[j - 1] + 1, l_l_Diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            l_l_Diagonal = l_l_Above;
+        }
+    }
+    return l_v_Row[b.size()];
+}
+
 [[noreturn]] void UnknownCommand(const Statement& in_o_Statement)
 {
     const std::string l_s_Key = Key(in_o_Statement.m_s_Name);
@@ -145,6 +166,21 @@ std::string Key(const std::string& in_s_Name)
                                                                 l_o_Info.m_c_Usage);
         }
     }
+    // A misspelling: the nearest name, where it is near enough.
+    const CommandInfo* l_o_ptrNearest = nullptr;
+    std::size_t l_l_Nearest = 3;
+    for (const CommandInfo& l_o_Info : kCommands)
+    {
+        const std::size_t l_l_Distance = EditDistance(l_s_Key, l_o_Info.m_c_Key);
+        if (l_l_Distance < l_l_Nearest)
+        {
+            l_l_Nearest = l_l_Distance;
+            l_o_ptrNearest = &l_o_Info;
+        }
+    }
+    if (l_o_ptrNearest != nullptr)
+        throw InputError(in_o_Statement.m_int_Line, "unknown command " + Quoted(in_o_Statement.m_s_Name) +
+                                                        " (did you mean " + l_o_ptrNearest->m_c_Display + "?)");
     throw InputError(in_o_Statement.m_int_Line,
                      "unknown command " + Quoted(in_o_Statement.m_s_Name) +
                          " (the commands are Equation, Domain, Elements, Grading, Element, Region, Conductivity, "

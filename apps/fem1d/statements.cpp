@@ -101,10 +101,12 @@ std::vector<std::string> SplitWords(const std::string& in_s_Words)
 
 } // namespace
 
-std::string Quoted(const std::string& in_s_Word)
+std::string Quoted(const std::string& in_s_Word) { return "'" + Printable(in_s_Word) + "'"; }
+
+std::string Printable(const std::string& in_s_Word)
 {
     constexpr std::size_t kLongest = 40;
-    std::string l_s_Text = "'";
+    std::string l_s_Text;
     for (std::size_t i = 0; i < in_s_Word.size() && i < kLongest; ++i)
     {
         const unsigned char c = static_cast<unsigned char>(in_s_Word[i]);
@@ -112,7 +114,7 @@ std::string Quoted(const std::string& in_s_Word)
     }
     if (in_s_Word.size() > kLongest)
         l_s_Text += "...";
-    return l_s_Text + "'";
+    return l_s_Text;
 }
 
 std::vector<Statement> ReadStatements(std::istream& in_o_Input)
@@ -142,7 +144,7 @@ std::vector<Statement> ReadStatements(std::istream& in_o_Input)
             l_int_CommentLine = l_int_Line;
 
         const std::vector<std::string> l_v_Words = SplitWords(l_s_Words);
-        const std::string l_s_Command = l_v_Words.empty() ? std::string() : Quoted(l_v_Words[0]) + ": ";
+        const std::string l_s_Command = l_v_Words.empty() ? std::string() : Printable(l_v_Words[0]) + ": ";
         if (l_o_Shape.m_b_OpenParenthesis)
             throw InputError(l_int_Line, l_s_Command + "the parenthesis is not closed on this line (a command and its "
                                                        "parameters stand on one line)");

@@ -23,7 +23,9 @@ struct Statement
 // InputError names the line that breaks these rules.
 std::vector<Statement> ReadStatements(std::istream& in_o_Input);
 
-// A word as it may appear in a message: printable ASCII only, and short.
+// A word as it may appear in a message: printable ASCII only, and short;
+// Quoted puts it in single quotes.
+std::string Printable(const std::string& in_s_Word);
 std::string Quoted(const std::string& in_s_Word);
 
 #endif

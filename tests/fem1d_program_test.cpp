@@ -290,11 +290,14 @@ TEST_P(CommandLine, StatusAndMessage)
 {
     Write("good.fem", kGood);
     fs::create_directory(dir / "folder.fem");
+    fs::create_directory(dir / "folder.fem" / "x-reactions.csv");
     const Outcome run = Fem1d(GetParam().args);
     EXPECT_EQ(run.status, GetParam().status);
     EXPECT_EQ(run.err, GetParam().err);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(Files(), (std::set<std::string>{"good.fem", "folder.fem"}));
+    // Nothing left of a run stopped half-way through writing.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "folder.fem"), fs::directory_iterator()), 1);
 }
 
 const UsageCase kUsage[] = {
@@ -315,6 +318,10 @@ const UsageCase kUsage[] = {
      {"-o", "nowhere/x", "good.fem"},
      2,
      "fem1d: nowhere/x.csv: cannot be written: No such file or directory\n"},
+    {"OutputIsAFolder",
+     {"-o", "folder.fem/x", "good.fem"},
+     2,
+     "fem1d: folder.fem/x-reactions.csv: cannot be written: it is a directory\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, CommandLine, ::testing::ValuesIn(kUsage),

@@ -15,7 +15,7 @@ struct Diffusion
     std::function<double(double)> f = [](double) { return 0.0; };
 
     static Diffusion& Of(void* o) { return *static_cast<Diffusion*>(o); }
-    static double K(void* o, int&, double& u, double&, double& Pi, double& dPi, double&, double& Pj, double& dPj,
+    static double K(void* o, int&, double& u, double&, double& Pi, double& dPi, double&, double&, double& dPj,
                     double&)
     {
         const Diffusion& d = Of(o);

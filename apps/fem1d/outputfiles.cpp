@@ -32,6 +32,10 @@ OutputFiles::~OutputFiles()
 
 int OutputFiles::CreateTemporary(const std::string& in_s_Path)
 {
+    // A rename onto a directory would fail only at Commit, after others took their place.
+    struct stat l_o_Status;
+    if (stat(in_s_Path.c_str(), &l_o_Status) == 0 && S_ISDIR(l_o_Status.st_mode))
+        throw OutputError(in_s_Path, "cannot be written: it is a directory");
     std::string l_s_Template = in_s_Path + ".tmp-XXXXXX";
     const int l_int_File = mkstemp(&l_s_Template[0]);
     if (l_int_File < 0)

@@ -366,4 +366,34 @@ TEST(Csv, NumbersReadBackToTheSameDoubles)
     }
 }
 
+TEST(Csv, LargeTablesFormattedInPartsKeepEveryRowInOrder)
+{
+    // Enough rows for several formatting threads; each row tells its own index.
+    Table t;
+    const std::size_t rows = 250001;
+    Column index{"i", {}, {}}, value{"v", {}, {}};
+    for (std::size_t i = 0; i < rows; ++i)
+    {
+        index.m_vdb_Values.push_back(static_cast<double>(i));
+        value.m_vdb_Values.push_back(std::ldexp(1.0 / 3.0, static_cast<int>(i % 200) - 100));
+    }
+    t.m_v_Columns = {index, value};
+    const std::string text = CsvText(t);
+    std::istringstream lines(text);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, "i,v");
+    std::size_t row = 0;
+    for (; std::getline(lines, line); ++row)
+    {
+        const std::size_t comma = line.find(',');
+        double i = -1, v = 0;
+        std::from_chars(line.data(), line.data() + comma, i);
+        std::from_chars(line.data() + comma + 1, line.data() + line.size(), v);
+        ASSERT_EQ(i, static_cast<double>(row));
+        ASSERT_EQ(v, value.m_vdb_Values[row]);
+    }
+    EXPECT_EQ(row, rows);
+}
+
 } // namespace

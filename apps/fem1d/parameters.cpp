@@ -21,12 +21,12 @@ void Parameters::Fail(const std::string& in_s_Message) const
     throw InputError(m_o_Statement.m_int_Line, m_s_Command + ": " + in_s_Message);
 }
 
-void Parameters::RequireCount(std::size_t in_l_Fewest, std::size_t in_l_Most, const char* in_c_Form) const
+void Parameters::RequireCount(std::size_t in_l_Fewest, std::size_t in_l_Most, const char* in_c_Usage) const
 {
     const std::size_t n = Count();
     if (n >= in_l_Fewest && n <= in_l_Most)
         return;
-    const std::string l_s_Usage = std::string("write ") + m_s_Command + " " + in_c_Form;
+    const std::string l_s_Usage = std::string("write ") + in_c_Usage;
     if (!m_o_Statement.m_b_Parenthesis)
         Fail("the parameters go in parentheses: " + l_s_Usage);
     const std::string l_s_Expected = in_l_Fewest == in_l_Most

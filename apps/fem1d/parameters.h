@@ -19,8 +19,8 @@ public:
 
     std::size_t Count() const { return m_o_Statement.m_v_Parameters.size(); }
     // Fails unless the command has from in_l_Fewest to in_l_Most parameters;
-    // in_c_Form is how they are written, "(x0, x1)".
-    void RequireCount(std::size_t in_l_Fewest, std::size_t in_l_Most, const char* in_c_Form) const;
+    // in_c_Usage is how the command is written, "Domain (x0, x1)".
+    void RequireCount(std::size_t in_l_Fewest, std::size_t in_l_Most, const char* in_c_Usage) const;
 
     // A finite number in decimal or exponent notation.
     double Number(std::size_t in_l_Index, const char* in_c_Name) const;

@@ -209,10 +209,7 @@ Command ParseCommand(const Statement& in_o_Statement)
     if (l_o_ptrInfo == nullptr)
         UnknownCommand(in_o_Statement);
     const CommandInfo& l_o_Info = *l_o_ptrInfo;
-    const char* l_c_Usage = l_o_Info.m_c_Usage + std::char_traits<char>::length(l_o_Info.m_c_Display) + 1;
-    if (l_o_Info.m_e_Keyword == Keyword::FixedValue || l_o_Info.m_e_Keyword == Keyword::FixedSlope ||
-        l_o_Info.m_e_Keyword == Keyword::PointLoad || l_o_Info.m_e_Keyword == Keyword::PointMoment)
-        ++l_c_Usage; // past the header's ":"
+    const char* l_c_Usage = l_o_Info.m_c_Usage;
     const Parameters p(in_o_Statement, l_o_Info.m_c_Display);
     Command l_o_Command{l_o_ptrInfo, in_o_Statement.m_int_Line, {}, -1, {}};
     std::vector<double>& v = l_o_Command.m_vdb_Numbers;

@@ -32,6 +32,23 @@ public:
     // its read position set to the start; its state flags are left as they were.
     void ReadStream(std::istream& in_o_Input, std::istringstream& stringOutput);
 
+    // What the reading carries from one line to the next.
+    struct State
+    {
+        bool l_b_CommentaireLong = false; // a long comment is open
+        bool l_b_Paranthese = false;      // a parenthesis is open
+    };
+
+    // Appends the translation of one line (given without its line feed) to
+    // out_s_Words, exactly as ReadStream translates each line of a file, so
+    // that a caller can keep line numbers. Start a file with State{} and
+    // pass the same State for each following line.
+    static void ReadLine(const std::string& in_s_Line, State& io_o_State, std::string& out_s_Words)
+    {
+        std::string l_s_Buffer;
+        TranslateLine(in_s_Line, io_o_State, l_s_Buffer, out_s_Words);
+    }
+
     // The array on standard output, through the array output operator.
     void DisplayMatrix(TNT::Array2D<T>* in_mdb_ptrMatrix);
     void DisplayVector(TNT::Array1D<T>* in_vdb_ptrVector);
@@ -39,12 +56,6 @@ public:
     void SaveVector(TNT::Array1D<T>* in_vdb_ptrVector, std::ostream& out_Stream);
 
 private:
-    struct State
-    {
-        bool l_b_CommentaireLong = false; // carried from line to line
-        bool l_b_Paranthese = false;      // carried from line to line
-    };
-
     // The characters with a meaning of their own outside a long comment.
     struct SpecialCharacters
     {

@@ -34,6 +34,18 @@ class TranslationTest : public ::testing::TestWithParam<TranslationCase>
 
 TEST_P(TranslationTest, TranslatesByTheFormatRules) { EXPECT_EQ(Translate(GetParam().input), GetParam().expected); }
 
+// A reader that keeps line numbers translates line by line; it must get
+// what the whole stream gives, comments and parentheses carried across lines.
+TEST_P(TranslationTest, LineByLineGivesTheSameTranslation)
+{
+    std::istringstream in(GetParam().input);
+    Parsor<double>::State state;
+    std::string line, words;
+    while (std::getline(in, line))
+        Parsor<double>::ReadLine(line, state, words);
+    EXPECT_EQ(words, GetParam().expected);
+}
+
 const std::string kLine999 = std::string(998, 'x') + "y";
 const std::string kLine5000 = std::string(2500, 'a') + "(" + std::string(2499, 'b');
 

@@ -8,6 +8,12 @@
 #   -DEXPECTED_STDERR=file    expected standard error (optional)
 #   -DEXPECTED_EXIT=n         expected exit status
 #   -DOUTDIR=dir              where the actual output is kept for inspection
+#
+# For programs that write files (optional):
+#   -DCOPY=a,b,...            files copied into WORKDIR, emptied first, before the run
+#   -DEXPECTED_DIR=dir        the files the run must write into WORKDIR: every
+#                             file of dir but the expected standard output, each
+#                             compared byte for byte, and no other file
 cmake_minimum_required(VERSION 3.25)
 
 string(REPLACE "," ";" run_args "${ARGS}")
@@ -15,6 +21,18 @@ get_filename_component(name "${PROGRAM}" NAME)
 set(actual_out "${OUTDIR}/${name}${SUFFIX}.stdout")
 set(actual_err "${OUTDIR}/${name}${SUFFIX}.stderr")
 file(MAKE_DIRECTORY "${OUTDIR}")
+
+set(copied "")
+if(DEFINED COPY)
+  file(REMOVE_RECURSE "${WORKDIR}")
+  file(MAKE_DIRECTORY "${WORKDIR}")
+  string(REPLACE "," ";" copy_list "${COPY}")
+  foreach(input IN LISTS copy_list)
+    file(COPY "${input}" DESTINATION "${WORKDIR}")
+    get_filename_component(input_name "${input}" NAME)
+    list(APPEND copied "${input_name}")
+  endforeach()
+endif()
 
 execute_process(
   COMMAND "${PROGRAM}" ${run_args}
@@ -38,6 +56,31 @@ if(DEFINED EXPECTED_STDERR)
   if(err_differs)
     string(APPEND failures "standard error ${actual_err} differs from ${EXPECTED_STDERR}\n")
   endif()
+endif()
+
+if(DEFINED EXPECTED_DIR)
+  get_filename_component(stdout_name "${EXPECTED_STDOUT}" NAME)
+  file(GLOB expected_files RELATIVE "${EXPECTED_DIR}" "${EXPECTED_DIR}/*")
+  list(REMOVE_ITEM expected_files "${stdout_name}")
+  foreach(expected IN LISTS expected_files)
+    if(NOT EXISTS "${WORKDIR}/${expected}")
+      string(APPEND failures "${expected} was not written\n")
+      continue()
+    endif()
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${WORKDIR}/${expected}" "${EXPECTED_DIR}/${expected}"
+                    RESULT_VARIABLE file_differs)
+    if(file_differs)
+      string(APPEND failures "${WORKDIR}/${expected} differs from ${EXPECTED_DIR}/${expected}\n")
+    endif()
+  endforeach()
+  file(GLOB written RELATIVE "${WORKDIR}" "${WORKDIR}/*")
+  foreach(file_name IN LISTS written)
+    list(FIND expected_files "${file_name}" known)
+    list(FIND copied "${file_name}" input)
+    if(known EQUAL -1 AND input EQUAL -1)
+      string(APPEND failures "${WORKDIR}/${file_name} was written but is not expected\n")
+    endif()
+  endforeach()
 endif()
 
 if(failures)

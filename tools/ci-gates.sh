@@ -15,7 +15,7 @@ build_project -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFEM1D_WERROR=ON -DFEM1D_SANITI
 ctest --test-dir "$BUILD_DIR" --output-on-failure --parallel "$(nproc)"
 run_programs "$BUILD_DIR/bin" >/dev/null
 
-echo "== valgrind memcheck on the three programs"
+echo "== valgrind memcheck on the programs"
 # The build of the test suite, as it stands (up to date after run-tests.sh).
 BUILD_DIR="$ROOT_DIR/build"
 build_project
@@ -27,10 +27,13 @@ echo "== fuzzing (clang++, libFuzzer, ${FUZZ_SECONDS} s a target)"
 BUILD_DIR="$ROOT_DIR/build-fuzz"
 build_project -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFEM1D_WERROR=ON \
     -DFEM1D_BUILD_FUZZERS=ON -DFEM1D_BUILD_TESTS=OFF
-for target in parsor element; do
+for target in parsor element problem; do
     corpus="$WORK_DIR/corpus-$target"
     mkdir -p "$corpus"
     cp "$ROOT_DIR/fuzz/corpus/$target/"* "$corpus/"
+    if [ "$target" = problem ]; then
+        cp "$ROOT_DIR/examples/problems/"*.fem "$corpus/" # the examples seed the problem reader
+    fi
     dict=()
     if [ -f "$ROOT_DIR/fuzz/$target.dict" ]; then
         dict=(-dict="$ROOT_DIR/fuzz/$target.dict")

@@ -37,7 +37,7 @@ ensure_packages() {
     quietly $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-BUILD_PACKAGES=(g++ make cmake libtnt-dev liblapack-dev libarpack2-dev libqd-dev)
+BUILD_PACKAGES=(g++ make cmake libtnt-dev liblapack-dev libarpack2-dev libqd-dev libcli11-dev gnuplot-nox)
 TEST_PACKAGES=(libgtest-dev)
 
 # Configures and builds the project in $BUILD_DIR with the extra CMake arguments given.
@@ -46,13 +46,17 @@ build_project() {
     quietly cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
 
-# Runs the three programs from the given bin directory, each command prefixed
+# Runs the programs from the given bin directory, each command prefixed
 # with the remaining arguments (e.g. valgrind). parsortest reads its command
-# file relative to ProgrammeTest/Parsor.
+# file relative to ProgrammeTest/Parsor; fem1d solves an example problem and
+# writes its files and plot into build/examples-output.
 run_programs() {
     local bin="$1"
     shift
     "$@" "$bin/elementtest"
     "$@" "$bin/interpolationtest"
     (cd "$ROOT_DIR/ProgrammeTest/Parsor" && "$@" "$bin/parsortest")
+    local output="$ROOT_DIR/build/examples-output"
+    mkdir -p "$output"
+    "$@" "$bin/fem1d" --plot -o "$output/cantilever" "$ROOT_DIR/examples/problems/cantilever.fem"
 }

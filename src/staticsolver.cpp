@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <type_traits>
 
 #include "numbertext.h"
@@ -198,6 +199,7 @@ StaticSolution SolveNewtonIn(const Model& in_o_Model, const NewtonSettings& in_o
     std::vector<double> l_vdb_History{l_o_Current.m_db_Norm};
     const double l_db_First = l_o_Current.m_db_Norm;
     double l_db_LastUpdate = HUGE_VAL, l_db_LastRelativeUpdate = 0.0, l_db_Condition = 1.0;
+    std::unique_ptr<BandFactorisation> l_o_ptrTangent; // the last one factorised
     FactorisationMethod l_e_Method = FactorisationMethod::Cholesky;
     Convergence l_e_Convergence = Convergence::Converged;
     for (int l_int_Iteration = 0;; ++l_int_Iteration)
@@ -221,8 +223,9 @@ StaticSolution SolveNewtonIn(const Model& in_o_Model, const NewtonSettings& in_o
         for (int d = 0; d < n; ++d)
             l_vdb_Step[d] = -ToDouble(l_o_Current.m_v_Residual[d]);
         const double l_db_RightSize = MaximumMagnitude(l_vdb_Step.data(), l_vdb_Step.size());
-        const BandFactorisation l_o_Factorisation = FactoriseSystem(
-            std::move(l_o_Current.m_o_Tangent), in_o_Settings.m_o_Solver.m_e_Method, l_o_Discretisation);
+        l_o_ptrTangent = std::make_unique<BandFactorisation>(FactoriseSystem(
+            std::move(l_o_Current.m_o_Tangent), in_o_Settings.m_o_Solver.m_e_Method, l_o_Discretisation));
+        const BandFactorisation& l_o_Factorisation = *l_o_ptrTangent;
         l_o_Factorisation.Solve(l_vdb_Step.data());
         l_e_Method = l_o_Factorisation.get_m_e_Method();
         const double l_db_StepSize = MaximumMagnitude(l_vdb_Step.data(), l_vdb_Step.size());
@@ -272,12 +275,24 @@ StaticSolution SolveNewtonIn(const Model& in_o_Model, const NewtonSettings& in_o
     }
     CheckFinite(l_o_Discretisation, U.data());
 
-    // The error left is about the last update; in double, at least the
-    // round-off of the tangent's condition.
+    // The error left is about the Newton step from the final solution, made
+    // with the last tangent factorised (the last update where the loop
+    // stopped at rounding); in double, at least the round-off of the
+    // tangent's condition.
+    double l_db_Left = l_db_LastRelativeUpdate;
+    if (l_o_ptrTangent && l_e_Convergence == Convergence::Converged)
+    {
+        LargeVector<double> l_vdb_Next(static_cast<std::size_t>(n));
+        for (int d = 0; d < n; ++d)
+            l_vdb_Next[d] = -ToDouble(l_o_Current.m_v_Residual[d]);
+        l_o_ptrTangent->Solve(l_vdb_Next.data());
+        l_db_Left = MaximumMagnitude(l_vdb_Next.data(), l_vdb_Next.size()) /
+                    std::max(MaximumMagnitude(U.data(), U.size()), DBL_MIN);
+    }
     Trust l_o_Trust;
     l_o_Trust.m_e_Arithmetic = std::is_same<T, double>::value ? Arithmetic::Double : Arithmetic::Extended;
     const double l_db_Floor = DBL_EPSILON * (std::is_same<T, double>::value ? l_db_Condition : 1.0);
-    l_o_Trust.m_db_ErrorEstimate = std::min(1.0, std::max(l_db_Floor, l_db_LastRelativeUpdate));
+    l_o_Trust.m_db_ErrorEstimate = std::min(1.0, std::max(l_db_Floor, l_db_Left));
     l_o_Trust.m_s_Warning = TrustWarning(l_o_Trust, in_o_Settings.m_o_Solver.m_db_Accuracy);
     std::vector<Reaction> l_v_Reactions = MakeReactions(in_o_Model, l_o_Current.m_v_Reactions);
     return StaticSolution(FieldSolution(l_o_Discretisation, std::move(U)), std::move(l_v_Reactions), l_e_Method,

@@ -64,13 +64,10 @@ Element& Assembler::Prepare(int in_int_e, const double* in_U)
     l_o_Element.set_m_db_Origin(l_o_Mesh.get_m_vdb_Nodes(in_int_e));
     l_o_Element.set_m_int_DataNumber(l_o_Mesh.get_m_vint_DataNumber(in_int_e));
     l_o_Element.set_m_int_ElementNumber(in_int_e);
-    // A linear assembly leaves an element's zero solution as it is.
+    // A linear assembly leaves an element's zero solution as it is (and
+    // never reads m_vdb_Local).
     if (in_U == nullptr && !l_o_ptrSlot->m_b_HoldsSolution)
-    {
-        for (int k = 0; k < m_int_Nodes; ++k)
-            m_vdb_Local[k] = 0.0;
         return l_o_Element;
-    }
     for (int k = 0; k < m_int_Nodes; ++k)
         m_vdb_Local[k] = in_U == nullptr ? 0.0 : m_vdb_Sign[k] * in_U[Unknown(in_int_e, k)];
     l_o_Element.set_m_db_Solution(m_vdb_Local);

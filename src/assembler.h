@@ -88,14 +88,22 @@ void Assembler::ElementStiffness(Element& io_o_Element, int in_int_e, T (&out_K)
 {
     const int N = m_int_Nodes;
     io_o_Element.CalculLocalMatrixK();
-    double Kd[4][4];
-    for (int i = 0; i < N; ++i)
-        for (int j = 0; j < N; ++j)
-            Kd[i][j] = m_vdb_Sign[i] * m_vdb_Sign[j] * io_o_Element.get_m_mdb_K(i, j);
-    // In double, sparing rigid motions to rounding is all there is.
-    SpareRigidMotions(Kd, out_K, N, m_o_Discretisation.get_Interpolation().IsHermite(),
-                      std::is_same<T, double>::value ? RigidMotions::None : m_o_Integrands.m_e_RigidMotions,
-                      m_o_Discretisation.get_Mesh().get_ElementLength(in_int_e));
+    if constexpr (std::is_same<T, double>::value)
+    {
+        // In double, sparing rigid motions to rounding is all there is.
+        for (int i = 0; i < N; ++i)
+            for (int j = 0; j < N; ++j)
+                out_K[i][j] = m_vdb_Sign[i] * m_vdb_Sign[j] * io_o_Element.get_m_mdb_K(i, j);
+    }
+    else
+    {
+        double Kd[4][4];
+        for (int i = 0; i < N; ++i)
+            for (int j = 0; j < N; ++j)
+                Kd[i][j] = m_vdb_Sign[i] * m_vdb_Sign[j] * io_o_Element.get_m_mdb_K(i, j);
+        SpareRigidMotions(Kd, out_K, N, m_o_Discretisation.get_Interpolation().IsHermite(),
+                          m_o_Integrands.m_e_RigidMotions, m_o_Discretisation.get_Mesh().get_ElementLength(in_int_e));
+    }
     if (m_o_Integrands.m_o_ptrK0 == nullptr)
         return;
     io_o_Element.set_FunctionCalculK(m_o_Integrands.m_o_ptrK0);

@@ -30,36 +30,61 @@ double NormInfinity(const BandMatrix<double>& in_o_Matrix)
 
 } // namespace
 
-bool BandFactorisation::IsSymmetric(const BandMatrix<double>& in_o_Matrix)
+namespace
+{
+
+struct Survey
+{
+    bool m_b_Symmetric;
+    double m_db_NormOne; // the largest column sum of magnitudes
+};
+
+// One pass down the columns, which lie contiguous in the storage: the
+// column sums, and each entry above the diagonal against its mirror.
+Survey SurveyOf(const BandMatrix<double>& in_o_Matrix)
 {
     const int n = in_o_Matrix.get_m_int_Size();
     const int kd = in_o_Matrix.get_m_int_HalfBandwidth();
-    const int ld = in_o_Matrix.get_LeadingDimension();
-    const double* A = in_o_Matrix.get_Data();
     const double l_db_Tolerance = 64 * DBL_EPSILON;
-    // Entry (i, i + m) lies at [(i + m) ld + kd - m], (i + m, i) at [i ld + kd + m].
-    bool l_b_Symmetric = true;
-    for (int m = 1; m <= kd; ++m)
-        for (int i = 0; i + m < n; ++i)
+    Survey l_o_Survey{true, 0.0};
+    for (int j = 0; j < n; ++j)
+    {
+        const double* l_db_ptrColumn = &in_o_Matrix.At(j, j) - j; // entry i at [i]
+        const double l_db_Diagonal = std::fabs(l_db_ptrColumn[j]);
+        double l_db_Sum = l_db_Diagonal;
+        for (int i = std::max(0, j - kd); i <= std::min(n - 1, j + kd); ++i)
         {
-            const double a = A[static_cast<std::size_t>(i + m) * ld + kd - m];
-            const double b = A[static_cast<std::size_t>(i) * ld + kd + m];
-            const double l_db_Scale = std::max(std::max(std::fabs(a), std::fabs(b)),
-                                               std::max(std::fabs(A[static_cast<std::size_t>(i) * ld + kd]),
-                                                        std::fabs(A[static_cast<std::size_t>(i + m) * ld + kd])));
-            l_b_Symmetric &= std::fabs(a - b) <= l_db_Tolerance * l_db_Scale;
+            if (i == j)
+                continue;
+            const double a = l_db_ptrColumn[i];
+            l_db_Sum += std::fabs(a);
+            if (i < j)
+            {
+                const double b = in_o_Matrix.At(j, i);
+                const double l_db_Scale = std::max(std::max(std::fabs(a), std::fabs(b)),
+                                                   std::max(l_db_Diagonal, std::fabs(in_o_Matrix.At(i, i))));
+                l_o_Survey.m_b_Symmetric &= std::fabs(a - b) <= l_db_Tolerance * l_db_Scale;
+            }
         }
-    return l_b_Symmetric;
+        l_o_Survey.m_db_NormOne = std::max(l_o_Survey.m_db_NormOne, l_db_Sum);
+    }
+    return l_o_Survey;
 }
+
+} // namespace
+
+bool BandFactorisation::IsSymmetric(const BandMatrix<double>& in_o_Matrix) { return SurveyOf(in_o_Matrix).m_b_Symmetric; }
 
 BandFactorisation::BandFactorisation(BandMatrix<double> in_o_Matrix, FactorisationMethod in_e_Method)
     : m_e_Method(in_e_Method), m_int_Size(in_o_Matrix.get_m_int_Size()),
       m_int_HalfBandwidth(in_o_Matrix.get_m_int_HalfBandwidth()), m_int_Leading(0), m_db_NormInfinity(0.0),
       m_int_FailedUnknown(-1), m_db_SmallestPivotRatio(1.0), m_db_FailedPivotRatio(0.0)
 {
+    const Survey l_o_Survey = SurveyOf(in_o_Matrix);
     if (m_e_Method == FactorisationMethod::Automatic)
-        m_e_Method = IsSymmetric(in_o_Matrix) ? FactorisationMethod::Cholesky : FactorisationMethod::LU;
-    m_db_NormInfinity = NormInfinity(in_o_Matrix);
+        m_e_Method = l_o_Survey.m_b_Symmetric ? FactorisationMethod::Cholesky : FactorisationMethod::LU;
+    // A symmetric matrix's row sums are its column sums.
+    m_db_NormInfinity = l_o_Survey.m_b_Symmetric ? l_o_Survey.m_db_NormOne : NormInfinity(in_o_Matrix);
     const int n = m_int_Size;
     const int kd = m_int_HalfBandwidth;
     int l_int_Info = 0;

@@ -147,22 +147,3 @@ void BandFactorisation::Solve(double* io_b) const
         dgbtrs_("N", &n, &kd, &kd, &l_int_One, m_vdb_Factor.data(), &m_int_Leading, m_vint_Pivots.data(), io_b, &n,
                 &l_int_Info, 1);
 }
-
-// 1 / (||A||_inf ||A^-1 1||_inf), from one solve with the vector of ones.
-// ||A^-1 1||_inf is a lower bound of ||A^-1||_inf, and equal to it where
-// A^-1 has no negative entries (the stiffness of linear elements for
-// diffusion); LAPACK's dpbcon and dgbcon iterate a sharper estimate, but
-// through dlatbs, whose overflow guard costs time quadratic in n here.
-double BandFactorisation::EstimateReciprocalCondition() const
-{
-    if (!Succeeded() || m_db_NormInfinity == 0.0)
-        return 0.0;
-    std::vector<double> x(m_int_Size, 1.0);
-    Solve(x.data());
-    double l_db_Norm = 0.0;
-    for (double v : x)
-        l_db_Norm = std::max(l_db_Norm, std::fabs(v));
-    if (!(l_db_Norm > 0.0) || !std::isfinite(l_db_Norm))
-        return 0.0;
-    return 1.0 / (l_db_Norm * m_db_NormInfinity);
-}

@@ -38,10 +38,6 @@ public:
 
     // Overwrites b with the solution of A x = b.
     void Solve(double* io_b) const;
-    // An estimate of 1 / (||A||_inf ||A^-1||_inf) from one more solve: an
-    // upper bound, exact where A^-1 has no negative entries; 0 for a failed
-    // factorisation.
-    double EstimateReciprocalCondition() const;
     // Cholesky: the smallest ratio of a pivot's square to its diagonal entry,
     // U_ii^2 / A_ii; its inverse is a lower bound of A's condition number,
     // so a ratio at the unit roundoff means A is singular to working

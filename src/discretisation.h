@@ -50,7 +50,6 @@ public:
     Discretisation(Mesh in_o_Mesh, Interpolation in_o_Interpolation);
 
     const Mesh& get_Mesh() const { return *m_o_ptrMesh; }
-    const std::shared_ptr<const Mesh>& get_SharedMesh() const { return m_o_ptrMesh; }
     const Interpolation& get_Interpolation() const { return m_o_Interpolation; }
     int get_m_int_NumberOfUnknowns() const { return m_int_NumberOfUnknowns; }
     // Half the bandwidth of the global matrices: p, or 3 for Hermite.

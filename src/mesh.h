@@ -27,7 +27,6 @@ public:
     int get_m_int_NumberOfElements() const { return static_cast<int>(m_vint_DataNumber.size()); }
     // Node i, 0 to the number of elements: element e runs from node e to node e + 1.
     double get_m_vdb_Nodes(int in_int_i) const { return m_vdb_Nodes[in_int_i]; }
-    const double* get_NodeData() const { return m_vdb_Nodes.data(); }
     double get_Start() const { return m_vdb_Nodes.front(); }
     double get_End() const { return m_vdb_Nodes.back(); }
     double get_ElementLength(int in_int_e) const { return m_vdb_Nodes[in_int_e + 1] - m_vdb_Nodes[in_int_e]; }
@@ -36,7 +35,6 @@ public:
 
     int get_m_vint_DataNumber(int in_int_e) const { return m_vint_DataNumber[in_int_e]; }
     void set_m_vint_DataNumber(int in_int_e, int value) { m_vint_DataNumber[in_int_e] = value; }
-    const int* get_DataNumbers() const { return m_vint_DataNumber.data(); }
 
     // The element whose closed interval holds x (the left one at a node
     // shared by two, the last at x1); -1 outside the mesh.

@@ -14,7 +14,6 @@
 #include "problemerror.h"
 #include "refinedsolver.h"
 #include "rigidmotion.h"
-#include "staticsolver.h"
 
 namespace
 {
@@ -58,15 +57,6 @@ FreeSystem<T> Restrict(const Conditions& in_o_Conditions, const BandMatrix<T>& i
                 l_o_System.m_o_M.At(l_vint_Free[i], l_vint_Free[j]) = in_o_M.At(i, j);
             }
     return l_o_System;
-}
-
-BandMatrix<double> Rounded(const BandMatrix<double>& in_o_A) { return in_o_A; }
-BandMatrix<double> Rounded(const BandMatrix<Extended>& in_o_A)
-{
-    BandMatrix<double> l_o_Rounded(in_o_A.get_m_int_Size(), in_o_A.get_m_int_HalfBandwidth());
-    for (std::size_t k = 0; k < static_cast<std::size_t>(in_o_A.get_m_int_Size()) * in_o_A.get_LeadingDimension(); ++k)
-        l_o_Rounded.get_Data()[k] = to_double(in_o_A.get_Data()[k]);
-    return l_o_Rounded;
 }
 
 // The solves of shift-invert Lanczos, y = (K - sigma M)^-1 y, and what they
@@ -157,7 +147,7 @@ struct Eigenpairs
 template <class T>
 Eigenpairs SolveWhole(const FreeSystem<T>& in_o_System, int in_int_Modes)
 {
-    BandMatrix<double> K = Rounded(in_o_System.m_o_K), M = in_o_System.m_o_M;
+    BandMatrix<double> K = RoundedTo<double>(in_o_System.m_o_K), M = in_o_System.m_o_M;
     const int n = K.get_m_int_Size();
     const int kd = K.get_m_int_HalfBandwidth();
     const int l_int_Leading = K.get_LeadingDimension();
@@ -265,7 +255,7 @@ ModalSolution SolveModesIn(const Model& in_o_Model, int in_int_Modes, const Solv
     if (in_int_Modes < 1 || in_int_Modes > nf)
         throw ProblemError("the problem has " + std::to_string(nf) + " free unknowns, so 1 to " + std::to_string(nf) +
                            " modes can be asked for, not " + std::to_string(in_int_Modes));
-    if (!BandFactorisation::IsSymmetric(Rounded(l_o_System.m_o_K)))
+    if (!BandFactorisation::IsSymmetric(RoundedTo<double>(l_o_System.m_o_K)))
         throw ProblemError("a modal analysis needs a symmetric stiffness matrix: the stiffness integrand is not "
                            "symmetric (a convection term?)");
     if (!BandFactorisation::IsSymmetric(l_o_System.m_o_M))

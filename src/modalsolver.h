@@ -6,7 +6,7 @@
 #include "fieldsolution.h"
 #include "model.h"
 #include "solversettings.h"
-#include "staticsolution.h"
+#include "trust.h"
 
 // The lowest eigenpairs of K phi = lambda M phi, ascending, with the
 // prescribed unknowns held at zero: omega = lambda^(1/2) (0 for a rigid

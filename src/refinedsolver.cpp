@@ -4,29 +4,12 @@
 #include <cmath>
 
 #include "problemerror.h"
+#include "vectornorms.h"
 #include "rigidmotion.h"
+#include "systemfactorisation.h"
 
 namespace
 {
-
-template <class To, class From, class Round>
-BandMatrix<To> Rounded(const BandMatrix<From>& in_o_A, Round in_f_Round)
-{
-    BandMatrix<To> l_o_Rounded(in_o_A.get_m_int_Size(), in_o_A.get_m_int_HalfBandwidth());
-    const std::size_t l_Entries =
-        static_cast<std::size_t>(in_o_A.get_m_int_Size()) * in_o_A.get_LeadingDimension();
-    for (std::size_t k = 0; k < l_Entries; ++k)
-        l_o_Rounded.get_Data()[k] = in_f_Round(in_o_A.get_Data()[k]);
-    return l_o_Rounded;
-}
-
-double MaximumMagnitude(const double* in_x, int n)
-{
-    double l_db_Maximum = 0.0;
-    for (int i = 0; i < n; ++i)
-        l_db_Maximum = std::max(l_db_Maximum, std::fabs(in_x[i]));
-    return l_db_Maximum;
-}
 
 // Corrections that shrink by less than this a step call for the extended factorisation.
 constexpr double kSlowRate = 0.1;
@@ -109,20 +92,15 @@ RefinedSolver<S>::RefinedSolver(const BandMatrix<S>& in_o_A, FactorisationMethod
 {
     const std::string l_s_Free = FreeRigidMotion(in_o_A, in_o_Discretisation);
     if (!l_s_Free.empty())
-        throw ProblemError("the problem is not held: " + l_s_Free +
-                           " of the whole domain takes no energy (prescribe a value, or add a spring, a Robin "
-                           "condition or a reaction term)");
-    m_o_ptrDouble = std::make_unique<BandFactorisation>(
-        Rounded<double>(in_o_A, [](const S& in_x) { return ToDouble(in_x); }), in_e_Method);
+        throw ProblemError(NotHeldMessage(l_s_Free, false));
+    m_o_ptrDouble = std::make_unique<BandFactorisation>(RoundedTo<double>(in_o_A), in_e_Method);
     m_e_Method = m_o_ptrDouble->get_m_e_Method();
     if (m_o_ptrDouble->Succeeded() && m_o_ptrDouble->get_m_db_SmallestPivotRatio() > 16 * DBL_EPSILON)
         return;
     if (!m_o_ptrDouble->Succeeded() && m_e_Method == FactorisationMethod::Cholesky &&
         m_o_ptrDouble->get_m_db_FailedPivotRatio() < -16 * DBL_EPSILON)
-        throw ProblemError("the stiffness matrix is symmetric but not positive definite at " +
-                           in_o_Discretisation.Describe(m_o_ptrDouble->get_m_int_FailedUnknown()) +
-                           ": a stiffness coefficient is zero or negative there, or that part of the domain "
-                           "is not held");
+        throw ProblemError(BreakdownMessage(FactorisationMethod::Cholesky,
+                                            in_o_Discretisation.Describe(m_o_ptrDouble->get_m_int_FailedUnknown())));
     // Singular to double precision, or a breakdown at rounding level: the
     // extended factorisation decides.
     m_o_ptrDouble.reset();
@@ -132,12 +110,10 @@ RefinedSolver<S>::RefinedSolver(const BandMatrix<S>& in_o_A, FactorisationMethod
 template <class S>
 void RefinedSolver<S>::FactoriseExtended()
 {
-    m_o_ptrExtended = std::make_unique<BandLU<Extended>>(
-        Rounded<Extended>(m_o_A, [](const S& in_x) { return ToExtended(in_x); }));
+    m_o_ptrExtended = std::make_unique<BandLU<Extended>>(RoundedTo<Extended>(m_o_A));
     if (!m_o_ptrExtended->Succeeded())
-        throw ProblemError("the stiffness matrix is singular at " +
-                           m_o_Discretisation.Describe(m_o_ptrExtended->get_m_int_FailedUnknown()) +
-                           ": a coefficient is zero there, or that part of the domain is not held");
+        throw ProblemError(BreakdownMessage(FactorisationMethod::LU,
+                                            m_o_Discretisation.Describe(m_o_ptrExtended->get_m_int_FailedUnknown())));
 }
 
 template <class S>
@@ -175,8 +151,8 @@ typename RefinedSolver<S>::Outcome RefinedSolver<S>::Solve(const S* in_b, double
         }
         for (int i = 0; i < n; ++i)
             out_x[i] += d[i];
-        const double l_db_Correction = MaximumMagnitude(d.data(), n);
-        const double l_db_Size = MaximumMagnitude(out_x, n);
+        const double l_db_Correction = MaximumMagnitude(d.data(), static_cast<std::size_t>(n));
+        const double l_db_Size = MaximumMagnitude(out_x, static_cast<std::size_t>(n));
         if (!std::isfinite(l_db_Correction) || !std::isfinite(l_db_Size))
             break;
         l_o_Outcome.m_vdb_Corrections.push_back(l_db_Size > 0.0 ? l_db_Correction / l_db_Size : 0.0);

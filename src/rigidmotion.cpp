@@ -179,8 +179,5 @@ template std::string FreeRigidMotion(const BandMatrix<Extended>&, const Discreti
 template <>
 std::string FreeRigidMotion(const BandMatrix<QuadExtended>& in_o_K, const Discretisation& in_o_Discretisation)
 {
-    BandMatrix<Extended> l_o_Rounded(in_o_K.get_m_int_Size(), in_o_K.get_m_int_HalfBandwidth());
-    for (std::size_t k = 0; k < static_cast<std::size_t>(in_o_K.get_m_int_Size()) * in_o_K.get_LeadingDimension(); ++k)
-        l_o_Rounded.get_Data()[k] = ToExtended(in_o_K.get_Data()[k]);
-    return FreeRigidMotion(l_o_Rounded, in_o_Discretisation);
+    return FreeRigidMotion(RoundedTo<Extended>(in_o_K), in_o_Discretisation);
 }

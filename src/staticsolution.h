@@ -7,6 +7,7 @@
 #include "bandfactorisation.h"
 #include "fieldsolution.h"
 #include "solversettings.h"
+#include "trust.h"
 
 // The force (on a value) or moment (on a slope) that a prescribed unknown's
 // condition exerts on the problem, K U - F there: with it the loads, the
@@ -24,20 +25,6 @@ enum class Convergence
     Linear,             // one linear solve, no iteration
     Converged,          // Newton's method met its tolerances
     ConvergedToRounding // the residual stopped falling at the level of rounding, above the tolerance
-};
-
-// What a solve can vouch for: the estimated relative error of the unknowns
-// from the arithmetic (not the discretisation's error), how it was found,
-// and a warning where it exceeds the accuracy asked for.
-struct Trust
-{
-    Arithmetic m_e_Arithmetic = Arithmetic::Double;
-    double m_db_ErrorEstimate = 0.0;
-    // Extended: the relative size of each refinement correction, the last
-    // solve's (for Newton, the last step's).
-    std::vector<double> m_vdb_Corrections;
-    bool m_b_ExtendedFactorisation = false;
-    std::string m_s_Warning; // empty where the estimate meets the accuracy
 };
 
 // A static solution, with what the solve found on the way: the reactions,
@@ -67,8 +54,5 @@ private:
     std::vector<double> m_vdb_Residuals;
     Convergence m_e_Convergence;
 };
-
-// The warning of an estimate above the accuracy asked for; empty otherwise.
-std::string TrustWarning(const Trust& in_o_Trust, double in_db_Accuracy);
 
 #endif

@@ -8,6 +8,7 @@
 
 #include "numbertext.h"
 #include "problemerror.h"
+#include "vectornorms.h"
 #include "refinedsolver.h"
 #include "systemfactorisation.h"
 
@@ -56,14 +57,6 @@ double Norm(const LargeVector<T>& in_v_v)
     for (const T& v : in_v_v)
         l_ld_Sum += static_cast<long double>(ToDouble(v)) * ToDouble(v);
     return static_cast<double>(std::sqrt(l_ld_Sum));
-}
-
-double MaximumMagnitude(const double* in_x, std::size_t n)
-{
-    double l_db_Maximum = 0.0;
-    for (std::size_t i = 0; i < n; ++i)
-        l_db_Maximum = std::max(l_db_Maximum, std::fabs(in_x[i]));
-    return l_db_Maximum;
 }
 
 // A lower bound of the condition number of a factorised matrix that costs
@@ -300,18 +293,6 @@ StaticSolution SolveNewtonIn(const Model& in_o_Model, const NewtonSettings& in_o
 }
 
 } // namespace
-
-std::string TrustWarning(const Trust& in_o_Trust, double in_db_Accuracy)
-{
-    if (in_o_Trust.m_db_ErrorEstimate <= in_db_Accuracy)
-        return "";
-    char l_c_Text[160];
-    std::snprintf(l_c_Text, sizeof l_c_Text, "round-off: the unknowns are trusted to a relative %.1e only, above the %.1e asked for",
-                  in_o_Trust.m_db_ErrorEstimate, in_db_Accuracy);
-    return std::string(l_c_Text) + (in_o_Trust.m_e_Arithmetic == Arithmetic::Double
-                                         ? " (extended arithmetic would do better)"
-                                         : " (the problem is too ill-conditioned even for extended arithmetic)");
-}
 
 StaticSolution SolveLinearStatic(const Model& in_o_Model, const SolverSettings& in_o_Settings)
 {

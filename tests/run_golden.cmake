@@ -41,21 +41,21 @@ execute_process(
   ERROR_FILE "${actual_err}"
   RESULT_VARIABLE status)
 
+# Appends to failures when the file actual differs from expected.
+function(compare_file actual expected)
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${actual}" "${expected}" RESULT_VARIABLE differs)
+  if(differs)
+    set(failures "${failures}${actual} differs from ${expected}\n" PARENT_SCOPE)
+  endif()
+endfunction()
+
 set(failures "")
 if(NOT "${status}" STREQUAL "${EXPECTED_EXIT}")
   string(APPEND failures "exit status ${status}, expected ${EXPECTED_EXIT}\n")
 endif()
-execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${actual_out}" "${EXPECTED_STDOUT}"
-                RESULT_VARIABLE out_differs)
-if(out_differs)
-  string(APPEND failures "standard output ${actual_out} differs from ${EXPECTED_STDOUT}\n")
-endif()
+compare_file("${actual_out}" "${EXPECTED_STDOUT}")
 if(DEFINED EXPECTED_STDERR)
-  execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${actual_err}" "${EXPECTED_STDERR}"
-                  RESULT_VARIABLE err_differs)
-  if(err_differs)
-    string(APPEND failures "standard error ${actual_err} differs from ${EXPECTED_STDERR}\n")
-  endif()
+  compare_file("${actual_err}" "${EXPECTED_STDERR}")
 endif()
 
 if(DEFINED EXPECTED_DIR)
@@ -67,11 +67,7 @@ if(DEFINED EXPECTED_DIR)
       string(APPEND failures "${expected} was not written\n")
       continue()
     endif()
-    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${WORKDIR}/${expected}" "${EXPECTED_DIR}/${expected}"
-                    RESULT_VARIABLE file_differs)
-    if(file_differs)
-      string(APPEND failures "${WORKDIR}/${expected} differs from ${EXPECTED_DIR}/${expected}\n")
-    endif()
+    compare_file("${WORKDIR}/${expected}" "${EXPECTED_DIR}/${expected}")
   endforeach()
   file(GLOB written RELATIVE "${WORKDIR}" "${WORKDIR}/*")
   foreach(file_name IN LISTS written)
